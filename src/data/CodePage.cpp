@@ -1,0 +1,131 @@
+#include "CodePage.h"
+
+#include <QHash>
+
+#include <array>
+
+namespace {
+#include "CodePageTables.inc"
+
+struct Page
+{
+    int number;
+    const char16_t* upper;
+};
+
+const std::array<Page, 5> kPages = {{
+    {437, kUpper437},
+    {850, kUpper850},
+    {852, kUpper852},
+    {1250, kUpper1250},
+    {1252, kUpper1252},
+}};
+
+const char16_t* upperHalf(int number)
+{
+    for (const Page& page : kPages) {
+        if (page.number == number)
+            return page.upper;
+    }
+    return kUpper1250;
+}
+
+// Reverse tables are built once per page on first use.
+const QHash<char16_t, char>& reverseTable(int number)
+{
+    static QHash<int, QHash<char16_t, char>> tables = [] {
+        QHash<int, QHash<char16_t, char>> all;
+        for (const Page& page : kPages) {
+            QHash<char16_t, char> reverse;
+            for (int i = 0; i < 128; ++i) {
+                if (page.upper[i] != 0)
+                    reverse.insert(page.upper[i], static_cast<char>(0x80 + i));
+            }
+            all.insert(page.number, reverse);
+        }
+        return all;
+    }();
+    return tables[number];
+}
+
+int pageForDriver(quint8 driver, bool* known)
+{
+    *known = true;
+    switch (driver) {
+    case 0x01:
+        return 437;
+    case 0x02:
+        return 850;
+    case 0x03:
+    case 0x57:
+        return 1252;
+    case 0x64:
+        return 852;
+    case 0xC8:
+        return 1250;
+    default:
+        *known = false;
+        return 1250;
+    }
+}
+} // namespace
+
+CodePage::CodePage(quint8 driver, int number, bool known)
+    : m_driver(driver), m_number(number), m_known(known)
+{
+}
+
+CodePage CodePage::forLanguageDriver(quint8 languageDriver)
+{
+    bool known = false;
+    const int number = pageForDriver(languageDriver, &known);
+    return CodePage(languageDriver, number, known);
+}
+
+QString CodePage::name() const
+{
+    return m_number >= 1000 ? QStringLiteral("Windows-%1").arg(m_number)
+                            : QStringLiteral("cp%1").arg(m_number);
+}
+
+QString CodePage::decode(const char* bytes, qsizetype size) const
+{
+    const char16_t* upper = upperHalf(m_number);
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        // An unassigned byte shows as the replacement character rather than vanishing.
+        out[i] = b < 0x80 ? QChar(b) : QChar(upper[b - 0x80] ? upper[b - 0x80] : 0xFFFD);
+    }
+    return text;
+}
+
+std::optional<QByteArray> CodePage::encode(const QString& text) const
+{
+    const auto& reverse = reverseTable(m_number);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80) {
+            out[i] = static_cast<char>(c);
+            continue;
+        }
+        const auto it = reverse.constFind(c);
+        if (it == reverse.constEnd())
+            return std::nullopt;
+        out[i] = it.value();
+    }
+    return bytes;
+}
+
+std::optional<QChar> CodePage::firstUnencodable(const QString& text) const
+{
+    const auto& reverse = reverseTable(m_number);
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80 && !reverse.contains(c.unicode()))
+            return c;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,275 @@
+#include "FieldCodec.h"
+
+#include <QDate>
+
+namespace fieldcodec {
+namespace {
+
+bool isNumeric(const FieldDef& field)
+{
+    return field.type == 'N' || field.type == 'F';
+}
+
+QString trimmedAscii(const char* raw, int width)
+{
+    return QString::fromLatin1(raw, width).trimmed();
+}
+
+// A number split into sign, whole digits and decimal digits, without leading
+// zeros of the whole part or trailing zeros of the decimals.
+struct Decimal
+{
+    bool negative = false;
+    QString whole;
+    QString fraction;
+
+    QString canonical() const
+    {
+        if (whole.isEmpty() && fraction.isEmpty())
+            return QStringLiteral("0");
+        QString text = negative ? QStringLiteral("-") : QString();
+        text += whole.isEmpty() ? QStringLiteral("0") : whole;
+        if (!fraction.isEmpty())
+            text += QLatin1Char('.') + fraction;
+        return text;
+    }
+};
+
+// Accepts an optional sign, digits and at most one decimal separator, which may
+// be the locale's, a point or a comma. Group separators and exponents are not
+// numbers a user types into these fields.
+std::optional<Decimal> parseDecimal(const QString& input, QChar localePoint)
+{
+    QString text = input.trimmed();
+    Decimal d;
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
+        d.negative = text.at(0) == QLatin1Char('-');
+        text.remove(0, 1);
+    }
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (const QChar c : text) {
+        if (c.isDigit() && c.unicode() < 0x80) {
+            (seenPoint ? d.fraction : d.whole) += c;
+            seenDigit = true;
+        } else if (!seenPoint && (c == localePoint || c == QLatin1Char('.') ||
+                                  c == QLatin1Char(','))) {
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    while (d.whole.startsWith(QLatin1Char('0')))
+        d.whole.remove(0, 1);
+    while (d.fraction.endsWith(QLatin1Char('0')))
+        d.fraction.chop(1);
+    if (d.whole.isEmpty() && d.fraction.isEmpty())
+        d.negative = false;
+    return d;
+}
+
+QString numberForDisplay(const QString& canonical, const QLocale& locale)
+{
+    QString text = canonical;
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0)
+        text.replace(point, 1, locale.decimalPoint());
+    return text;
+}
+
+Status numberFromText(const FieldDef& field, const QString& text, const QLocale& locale,
+                      QByteArray* out)
+{
+    if (text.trimmed().isEmpty()) {
+        *out = QByteArray(field.width, ' ');
+        return Status::ok();
+    }
+    const QString point = locale.decimalPoint();
+    const auto parsed = parseDecimal(text, point.isEmpty() ? QChar('.') : point.at(0));
+    if (!parsed)
+        return Status::error(
+            QStringLiteral("„%1“ není platné číslo.").arg(text.trimmed()),
+            QStringLiteral("field %1").arg(field.name));
+    if (parsed->fraction.size() > field.decimals)
+        return Status::error(
+            field.decimals == 0
+                ? QStringLiteral("Hodnota %1 musí být celé číslo.").arg(text.trimmed())
+                : QStringLiteral("Hodnota %1 má příliš mnoho desetinných míst (nejvýše %2).")
+                      .arg(text.trimmed())
+                      .arg(field.decimals),
+            QStringLiteral("field %1 N(%2,%3)").arg(field.name).arg(field.width).arg(field.decimals));
+    QString stored = parsed->negative ? QStringLiteral("-") : QString();
+    stored += parsed->whole.isEmpty() ? QStringLiteral("0") : parsed->whole;
+    if (field.decimals > 0)
+        stored += QLatin1Char('.') + parsed->fraction.leftJustified(field.decimals, '0');
+    if (stored.size() > field.width)
+        return Status::error(QStringLiteral("Hodnota %1 je příliš velká.").arg(text.trimmed()),
+                             QStringLiteral("field %1 N(%2,%3)")
+                                 .arg(field.name)
+                                 .arg(field.width)
+                                 .arg(field.decimals));
+    *out = stored.rightJustified(field.width, ' ').toLatin1();
+    return Status::ok();
+}
+
+std::optional<QDate> parseDate(const QString& text, const QLocale& locale)
+{
+    const QString t = text.trimmed();
+    for (const QString& format :
+         {dateFormat(locale), locale.dateFormat(QLocale::ShortFormat), QStringLiteral("d.M.yyyy"),
+          QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyyMMdd")}) {
+        const QDate date = QDate::fromString(t, format);
+        if (date.isValid())
+            return date;
+    }
+    return std::nullopt;
+}
+
+Status dateFromText(const FieldDef& field, const QString& text, const QLocale& locale,
+                    QByteArray* out)
+{
+    if (text.trimmed().isEmpty()) {
+        *out = QByteArray(8, ' ');
+        return Status::ok();
+    }
+    const auto date = parseDate(text, locale);
+    if (!date || date->year() < 1 || date->year() > 9999)
+        return Status::error(QStringLiteral("„%1“ není platné datum.").arg(text.trimmed()),
+                             QStringLiteral("field %1").arg(field.name));
+    *out = date->toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    return Status::ok();
+}
+
+Status logicalFromText(const FieldDef& field, const QString& text, QByteArray* out)
+{
+    const QString t = text.trimmed().toLower();
+    static const QStringList yes = {"true", "t", "1", "y", "a", "ano"};
+    static const QStringList no = {"false", "f", "0", "n", "ne"};
+    if (t.isEmpty())
+        *out = QByteArray(1, ' ');
+    else if (yes.contains(t))
+        *out = fromBool(true);
+    else if (no.contains(t))
+        *out = fromBool(false);
+    else
+        return Status::error(QStringLiteral("„%1“ není logická hodnota.").arg(text.trimmed()),
+                             QStringLiteral("field %1").arg(field.name));
+    return Status::ok();
+}
+
+Status characterFromText(const FieldDef& field, const QString& text, const CodePage& page,
+                         QByteArray* out)
+{
+    if (text.contains(QChar(0)))
+        return Status::error(QStringLiteral("Text obsahuje nepovolený znak."),
+                             QStringLiteral("NUL in field %1").arg(field.name));
+    const auto bytes = page.encode(text);
+    if (!bytes) {
+        const QChar bad = page.firstUnencodable(text).value_or(QChar(0xFFFD));
+        return Status::error(QStringLiteral("Znak „%1“ nelze do databáze uložit.").arg(bad),
+                             QStringLiteral("field %1, code page %2").arg(field.name, page.name()));
+    }
+    if (bytes->size() > field.width)
+        return Status::error(
+            QStringLiteral("Text je příliš dlouhý (nejvýše %1 znaků).").arg(field.width),
+            QStringLiteral("field %1: %2 characters").arg(field.name).arg(bytes->size()));
+    *out = *bytes + QByteArray(field.width - bytes->size(), ' ');
+    return Status::ok();
+}
+
+} // namespace
+
+QString dateFormat(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString canonicalNumber(const char* raw, int width)
+{
+    const QString text = trimmedAscii(raw, width);
+    if (text.isEmpty())
+        return {};
+    const auto parsed = parseDecimal(text, QLatin1Char('.'));
+    return parsed ? parsed->canonical() : text;
+}
+
+std::optional<double> toDouble(const char* raw, int width)
+{
+    bool ok = false;
+    const double value = trimmedAscii(raw, width).toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+QString canonicalDate(const char* raw)
+{
+    const QString text = trimmedAscii(raw, 8);
+    if (text.isEmpty() || text == QLatin1String("00000000"))
+        return {};
+    return text;
+}
+
+QString toText(const FieldDef& field, const char* raw, const CodePage& page,
+               const QLocale& locale)
+{
+    if (isNumeric(field))
+        return numberForDisplay(canonicalNumber(raw, field.width), locale);
+    if (field.type == 'D') {
+        const QString stored = canonicalDate(raw);
+        const QDate date = QDate::fromString(stored, QStringLiteral("yyyyMMdd"));
+        if (!date.isValid())
+            return stored;
+        return locale.toString(date, dateFormat(locale));
+    }
+    if (field.type == 'L') {
+        const auto value = toBool(raw);
+        if (!value)
+            return {};
+        return *value ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    int length = field.width;
+    while (length > 0 && raw[length - 1] == ' ')
+        --length;
+    return page.decode(raw, length);
+}
+
+Status fromText(const FieldDef& field, const QString& text, const CodePage& page,
+                const QLocale& locale, QByteArray* out)
+{
+    if (isNumeric(field))
+        return numberFromText(field, text, locale, out);
+    if (field.type == 'D')
+        return dateFromText(field, text, locale, out);
+    if (field.type == 'L')
+        return logicalFromText(field, text, out);
+    return characterFromText(field, text, page, out);
+}
+
+QByteArray fromBool(bool value)
+{
+    return QByteArray(1, value ? 'T' : 'F');
+}
+
+std::optional<bool> toBool(const char* raw)
+{
+    switch (raw[0]) {
+    case 'T':
+    case 't':
+    case 'Y':
+    case 'y':
+        return true;
+    case 'F':
+    case 'f':
+    case 'N':
+    case 'n':
+        return false;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace fieldcodec

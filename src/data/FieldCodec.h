@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CodePage.h"
+#include "Status.h"
+#include "TableLayout.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// Conversion between the bytes of a field in a record and the text the program
+// shows and types: character fields without trailing blanks, numbers and dates in
+// the user's display form, logical fields as "True" or "False". Nothing that does
+// not fit a field is ever cut: it is refused with a message.
+namespace fieldcodec {
+
+QString toText(const FieldDef& field, const char* raw, const CodePage& page,
+               const QLocale& locale);
+
+// The field's bytes (exactly field.width of them) for a typed text.
+Status fromText(const FieldDef& field, const QString& text, const CodePage& page,
+                const QLocale& locale, QByteArray* out);
+
+QByteArray fromBool(bool value);
+std::optional<bool> toBool(const char* raw);
+
+// A stored number as plain decimal text with a point and no trailing zeros
+// ("12.5", "-3"), empty for an empty field; for filters and indexes.
+QString canonicalNumber(const char* raw, int width);
+std::optional<double> toDouble(const char* raw, int width);
+
+// A stored date as yyyyMMdd, empty when there is none.
+QString canonicalDate(const char* raw);
+
+// The short date form of the locale, always with a four-digit year.
+QString dateFormat(const QLocale& locale);
+
+} // namespace fieldcodec

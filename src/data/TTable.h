@@ -1,0 +1,150 @@
+#pragma once
+
+#include "FilterExpression.h"
+#include "Status.h"
+#include "TableLayout.h"
+
+#include <QByteArray>
+#include <QCollator>
+#include <QHash>
+#include <QLocale>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class DbfFile;
+class TableIndex;
+
+// A table object: one dBase table of the data folder with a cursor, a current
+// index, a filter and an edit buffer. Folder, table name, index and filter are
+// properties of the object and stay across closing and opening the table.
+class TTable final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    struct Bookmark
+    {
+        int record = -1;
+        bool isValid() const { return record >= 0; }
+    };
+
+    explicit TTable(QObject* parent = nullptr);
+    ~TTable() override;
+
+    void setDatabaseName(const QString& folder);
+    const QString& databaseName() const { return m_folder; }
+    void setTableName(const QString& fileName); // "AudioS.dbf"
+    const QString& tableName() const { return m_tableName; }
+    QString filePath() const;
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+
+    Status open();
+    void close();
+    bool isActive() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
+    bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
+    // What was wrong with the files at the last opening (damage, a foreign index).
+    const QStringList& warnings() const { return m_warnings; }
+
+    // Moving while a record is edited first posts it when modified, else drops it.
+    Status first();
+    Status last();
+    Status next();
+    Status prior();
+    bool bof() const { return m_bof; }
+    bool eof() const { return m_eof; }
+    bool isEmpty() const { return m_order.empty(); }
+    int recordCount() const { return static_cast<int>(m_order.size()); }
+    int recNo() const { return m_pos; } // 0-based position in index order, -1 when empty
+
+    Status edit();
+    Status insert();
+    Status post();
+    void cancel();
+    Status deleteRecord();
+    bool isModified() const { return m_modified; }
+
+    QStringList fieldNames() const;
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+    QString fieldText(const QString& name) const;
+    std::optional<bool> fieldBool(const QString& name) const;
+    Status setFieldText(const QString& name, const QString& text);
+    Status setFieldBool(const QString& name, bool value);
+
+    // A field name or a tag name of the table's index file (INTERJMENO); empty
+    // means physical order.
+    Status setIndex(const QString& name);
+    const QString& indexName() const { return m_indexName; }
+    bool findKey(const QString& value);
+    bool gotoKey();
+    void findNearest(const QString& value);
+
+    Bookmark bookmark() const;
+    bool gotoBookmark(const Bookmark& bookmark);
+
+    Status setFilter(const QString& expression);
+    const QString& filter() const { return m_filterText; }
+    void setFiltered(bool on);
+    bool filtered() const { return m_filtered; }
+
+signals:
+    void cursorMoved();
+    void recordChanged();
+    void stateChanged();
+
+private:
+    int fieldIndex(const QString& name) const;
+    const char* currentRecord() const;
+    const char* recordAt(int record) const;
+    int currentRecordNumber() const;
+    QString textOf(const char* record, int field) const;
+    void setState(State state);
+    Status leaveEditing();
+    Status readAllRecords();
+    void prepareIndexFile();
+    Status resolveIndex(const QString& name, QStringList* fields) const;
+    bool passesFilter(int record) const;
+    void rebuildOrder();
+    void placeAfterPost(int record);
+    int positionOf(int record) const;
+    void moveTo(int position, bool bof, bool eof);
+    Status writeBuffer();
+
+    QString m_folder;
+    QString m_tableName;
+    QLocale m_locale;
+    QString m_indexName;
+    QString m_filterText;
+    FilterExpression m_filterExpr;
+    bool m_filtered = false;
+    std::optional<QString> m_lastKey;
+
+    State m_state = State::Inactive;
+    std::unique_ptr<DbfFile> m_file;
+    std::unique_ptr<TableIndex> m_index;
+    TableLayout m_layout;
+    QList<FieldDef> m_fields;
+    QList<int> m_offsets;
+    QHash<QString, int> m_fieldByName;
+    int m_recordLength = 0;
+    int m_recordTotal = 0;
+    QByteArray m_data;
+    QList<IndexTag> m_tags;
+    QStringList m_warnings;
+
+    std::vector<int> m_order;
+    int m_pos = -1;
+    bool m_bof = true;
+    bool m_eof = true;
+
+    QByteArray m_buffer;
+    int m_editRecord = -1;
+    int m_posBeforeInsert = -1;
+    bool m_modified = false;
+};

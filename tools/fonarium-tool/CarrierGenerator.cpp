@@ -1,0 +1,150 @@
+#include "CarrierGenerator.h"
+
+#include "TTable.h"
+#include "TableLayout.h"
+
+#include <QDate>
+
+namespace {
+
+const QStringList kPerformers = {
+    QStringLiteral("Hradní kapela"),      QStringLiteral("Jana Nováková"),
+    QStringLiteral("Modrý Měsíc"),        QStringLiteral("Petr Dvořák a přátelé"),
+    QStringLiteral("Šumavští muzikanti"), QStringLiteral("Černé ovce"),
+    QStringLiteral("Komorní soubor Lípa"), QStringLiteral("Ondřej Řezníček"),
+    QStringLiteral("Žlutý pes"),          QStringLiteral("Brněnská filharmonie"),
+    QStringLiteral("Kateřina Malá"),      QStringLiteral("Duo Čtyřlístek"),
+    QStringLiteral("Ostravský beat"),     QStringLiteral("Václav Hrubý"),
+    QStringLiteral("Ticho po bouři"),     QStringLiteral("Dechová hudba Lesanka"),
+};
+
+const QStringList kWords = {
+    QStringLiteral("Léto"),   QStringLiteral("Noc"),    QStringLiteral("Řeka"),
+    QStringLiteral("Hvězdy"), QStringLiteral("Cesta"),  QStringLiteral("Dálky"),
+    QStringLiteral("Vítr"),   QStringLiteral("Srdce"),  QStringLiteral("Město"),
+    QStringLiteral("Ozvěny"), QStringLiteral("Podzim"), QStringLiteral("Píseň"),
+    QStringLiteral("Světla"), QStringLiteral("Zrcadla"), QStringLiteral("Šeptání"),
+    QStringLiteral("Tanec"),  QStringLiteral("Sníh"),   QStringLiteral("Ráno"),
+};
+
+const QStringList kLinks = {QStringLiteral("a"), QStringLiteral("nad"), QStringLiteral("pod"),
+                            QStringLiteral("za"), QStringLiteral("bez"), QStringLiteral("přes")};
+
+const QStringList kNotes = {
+    QStringLiteral("Koupeno v bazaru, obal mírně poškozený."),
+    QStringLiteral("Dárek k narozeninám."),
+    QStringLiteral("Živá nahrávka z koncertu."),
+    QStringLiteral("Remasterovaná reedice."),
+    QStringLiteral("Podepsáno interpretem.\r\nUchovávat mimo slunce."),
+    QStringLiteral("Zapůjčeno do školy na besídku."),
+};
+
+const QStringList kFirstNames = {QStringLiteral("Jan"), QStringLiteral("Eva"),
+                                 QStringLiteral("Tomáš"), QStringLiteral("Lucie"),
+                                 QStringLiteral("Jiří"), QStringLiteral("Markéta")};
+const QStringList kSurnames = {QStringLiteral("Svoboda"), QStringLiteral("Černá"),
+                               QStringLiteral("Procházka"), QStringLiteral("Kučerová"),
+                               QStringLiteral("Veselý"), QStringLiteral("Horáková")};
+const QStringList kTowns = {QStringLiteral("Praha"), QStringLiteral("Brno"),
+                            QStringLiteral("Olomouc"), QStringLiteral("České Budějovice")};
+
+} // namespace
+
+CarrierGenerator::CarrierGenerator(quint32 seed) : m_random(seed) {}
+
+QString CarrierGenerator::pick(const QStringList& list)
+{
+    return list.at(static_cast<int>(m_random.bounded(static_cast<quint32>(list.size()))));
+}
+
+QString CarrierGenerator::title()
+{
+    if (m_random.bounded(3) == 0)
+        return pick(kWords);
+    return pick(kWords) + QLatin1Char(' ') + pick(kLinks) + QLatin1Char(' ') + pick(kWords).toLower();
+}
+
+// Audio kinds take minutes with the seconds as two decimals, data kinds megabytes.
+QString CarrierGenerator::trackValue(const QString& kind)
+{
+    if (kind == QLatin1String("Datové CD") || kind == QLatin1String("Audio MP3 CD"))
+        return QStringLiteral("%1.%2").arg(m_random.bounded(1, 60)).arg(m_random.bounded(100), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2").arg(m_random.bounded(1, 9)).arg(m_random.bounded(60), 2, 10, QLatin1Char('0'));
+}
+
+Status CarrierGenerator::addTracks(TTable* carriers, const QString& kind)
+{
+    const int tracks = static_cast<int>(m_random.bounded(31));
+    for (int i = 1; i <= tracks; ++i) {
+        Status s = carriers->setFieldText(QStringLiteral("A%1").arg(i), title());
+        if (s)
+            s = carriers->setFieldText(QStringLiteral("C%1").arg(i), trackValue(kind));
+        if (!s)
+            return s;
+    }
+    return Status::ok();
+}
+
+Status CarrierGenerator::addLoan(TTable* loans, const QString& programCode, const QString& number)
+{
+    const QList<QPair<QString, QString>> fields = {
+        {QStringLiteral("JMENO"), pick(kFirstNames)},
+        {QStringLiteral("PRIJMENI"), pick(kSurnames)},
+        {QStringLiteral("ULICE"), pick(kWords) + QStringLiteral("ová")},
+        {QStringLiteral("CISLO"), QString::number(m_random.bounded(1, 200))},
+        {QStringLiteral("OBEC"), pick(kTowns)},
+        {QStringLiteral("PSC"), QString::number(m_random.bounded(10000, 79999))},
+        {QStringLiteral("TELEFON"), QStringLiteral("+420 %1").arg(m_random.bounded(600000000, 799999999))},
+        {QStringLiteral("DATUM"), QDate::currentDate().addDays(-m_random.bounded(200)).toString(Qt::ISODate)},
+        {QStringLiteral("ID"), number},
+        {QStringLiteral("PROGRAM"), programCode},
+    };
+    Status s = loans->insert();
+    for (const auto& [field, value] : fields) {
+        if (s)
+            s = loans->setFieldText(field, value);
+    }
+    return s ? loans->post() : s;
+}
+
+Status CarrierGenerator::addCarrier(TTable* carriers, TTable* loans, const QString& programCode,
+                                    int number)
+{
+    const QString kind = pick(layouts::carrierKinds());
+    const bool dataKind = kind == QLatin1String("Datové CD") || kind == QLatin1String("Audio MP3 CD");
+    const bool lent = loans && m_random.bounded(12) == 0;
+    const QList<QPair<QString, QString>> fields = {
+        {QStringLiteral("CISLO"), QString::number(number)},
+        {QStringLiteral("DRUH"), kind},
+        {QStringLiteral("DELKA"), dataKind ? QStringLiteral("700") : QString::number(m_random.bounded(40, 91))},
+        {QStringLiteral("NAZEV"), title()},
+        {QStringLiteral("ZANR"), m_random.bounded(10) == 0 ? QString() : pick(layouts::genres())},
+        {QStringLiteral("INTERPRET"), dataKind && m_random.bounded(2) ? QString() : pick(kPerformers)},
+        {QStringLiteral("POZNAMKA"), m_random.bounded(4) == 0 ? pick(kNotes) : QString()},
+        {QStringLiteral("DATUM"), QDate::currentDate().addDays(-m_random.bounded(3000)).toString(Qt::ISODate)},
+        {QStringLiteral("DATUM1"), QDate(1985, 1, 1).addDays(m_random.bounded(14000)).toString(Qt::ISODate)},
+        {QStringLiteral("PUJCENO"), lent ? QStringLiteral("Půjčeno") : QString()},
+    };
+    Status s = carriers->insert();
+    for (const auto& [field, value] : fields) {
+        if (s)
+            s = carriers->setFieldText(field, value);
+    }
+    if (s)
+        s = addTracks(carriers, kind);
+    if (s)
+        s = carriers->post();
+    if (s && lent)
+        s = addLoan(loans, programCode, carriers->fieldText(QStringLiteral("CISLO")));
+    return s;
+}
+
+Status CarrierGenerator::fill(TTable* carriers, TTable* loans, const QString& programCode,
+                              int firstNumber, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (Status s = addCarrier(carriers, loans, programCode, firstNumber + i); !s)
+            return s;
+    }
+    return Status::ok();
+}
