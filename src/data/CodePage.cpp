@@ -48,25 +48,33 @@ const QHash<char16_t, char>& reverseTable(int number)
     return tables[number];
 }
 
+// Language-driver bytes of the single-byte pages we read, as dBase and the
+// common readers assign them.
+struct Driver
+{
+    quint8 id;
+    int page;
+};
+
+const std::array<Driver, 31> kDrivers = {{
+    {0x01, 437},  {0x02, 850},  {0x03, 1252}, {0x09, 437},  {0x0A, 850},  {0x0B, 437},
+    {0x0D, 437},  {0x0E, 850},  {0x0F, 437},  {0x10, 850},  {0x11, 437},  {0x12, 850},
+    {0x14, 850},  {0x15, 437},  {0x16, 850},  {0x18, 437},  {0x19, 437},  {0x1A, 850},
+    {0x1B, 437},  {0x1D, 850},  {0x1F, 852},  {0x22, 852},  {0x23, 852},  {0x25, 850},
+    {0x37, 850},  {0x40, 852},  {0x57, 1252}, {0x58, 1252}, {0x59, 1252}, {0x64, 852},
+    {0xC8, 1250},
+}};
+
 int pageForDriver(quint8 driver, bool* known)
 {
-    *known = true;
-    switch (driver) {
-    case 0x01:
-        return 437;
-    case 0x02:
-        return 850;
-    case 0x03:
-    case 0x57:
-        return 1252;
-    case 0x64:
-        return 852;
-    case 0xC8:
-        return 1250;
-    default:
-        *known = false;
-        return 1250;
+    for (const Driver& d : kDrivers) {
+        if (d.id == driver) {
+            *known = true;
+            return d.page;
+        }
     }
+    *known = false;
+    return 1250;
 }
 } // namespace
 

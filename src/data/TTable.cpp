@@ -184,6 +184,23 @@ QString TTable::fieldText(const QString& name) const
     return textOf(record, field);
 }
 
+QString TTable::fieldValueText(const QString& name) const
+{
+    const int field = fieldIndex(name);
+    const char* record = currentRecord();
+    if (field < 0 || !record)
+        return {};
+    const FieldDef& def = m_fields.at(field);
+    const char* value = record + m_offsets.at(field);
+    if (def.type == 'N' || def.type == 'F')
+        return fieldcodec::canonicalNumber(value, def.width);
+    if (def.type == 'D') {
+        const QString date = fieldcodec::canonicalDate(value);
+        return date.size() == 8 ? date.left(4) + '-' + date.mid(4, 2) + '-' + date.right(2) : date;
+    }
+    return textOf(record, field);
+}
+
 std::optional<bool> TTable::fieldBool(const QString& name) const
 {
     const int field = fieldIndex(name);

@@ -74,6 +74,9 @@ public:
     bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
     QString fieldText(const QString& name) const;
     std::optional<bool> fieldBool(const QString& name) const;
+    // The value without the user's locale: numbers with a point ("12.5"), dates
+    // as yyyy-MM-dd; for copies between tables and for export.
+    QString fieldValueText(const QString& name) const;
     Status setFieldText(const QString& name, const QString& text);
     Status setFieldBool(const QString& name, bool value);
 

@@ -77,9 +77,11 @@ Status create(const QString& folder, const TableLayout& layout, const QString& m
     const QString base = ProgramFolder(folder).programFolder() + layout.baseName;
     if (Status s = DbfFile::create(base + QStringLiteral(".dbf"), layout); !s)
         return s;
-    if (Status s = writeEmptyMemo(base + memoExtension); !s)
-        return s;
-    if (!layout.hasIndexFile())
+    if (!memoExtension.isEmpty()) {
+        if (Status s = writeEmptyMemo(base + memoExtension); !s)
+            return s;
+    }
+    if (!layout.hasIndexFile() || indexExtension.isEmpty())
         return Status::ok();
     return indexfile::write(base + indexExtension, layout);
 }

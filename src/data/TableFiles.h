@@ -11,7 +11,8 @@
 namespace tablefiles {
 
 // Creates the three files of an empty table in `folder`, with the extensions
-// written as given (".dbt"/".mdx" or ".Dbt"/".Mdx").
+// written as given (".dbt"/".mdx" or ".Dbt"/".Mdx"); an empty extension leaves
+// that file out.
 Status create(const QString& folder, const TableLayout& layout, const QString& memoExtension,
               const QString& indexExtension);
 

@@ -247,18 +247,19 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("whole") << "CISLO" << "99999" << "99999";
-        QTest::newRow("comma") << "CISLO" << "12,75" << "12,75";
-        QTest::newRow("point") << "DELKA" << "12.5" << "12,5";
-        QTest::newRow("four decimals") << "CISLO" << ",1234" << "0,1234";
-        QTest::newRow("negative") << "CISLO" << "-9999" << "-9999";
-        QTest::newRow("trailing zeros") << "C1" << "3,40" << "3,4";
-        QTest::newRow("empty") << "C1" << "" << "";
-        QTest::newRow("blank") << "DELKA" << "  " << "";
-        QTest::newRow("total") << "CELKEM" << "350,75" << "350,75";
-        QTest::newRow("date") << "DATUM1" << "9.12.2026" << "09.12.2026";
-        QTest::newRow("iso date") << "DATUM" << "2001-02-03" << "03.02.2001";
-        QTest::newRow("no date") << "DATUM" << "" << "";
+        QTest::addColumn<QString>("value");
+        QTest::newRow("whole") << "CISLO" << "99999" << "99999" << "99999";
+        QTest::newRow("comma") << "CISLO" << "12,75" << "12,75" << "12.75";
+        QTest::newRow("point") << "DELKA" << "12.5" << "12,5" << "12.5";
+        QTest::newRow("four decimals") << "CISLO" << ",1234" << "0,1234" << "0.1234";
+        QTest::newRow("negative") << "CISLO" << "-9999" << "-9999" << "-9999";
+        QTest::newRow("trailing zeros") << "C1" << "3,40" << "3,4" << "3.4";
+        QTest::newRow("empty") << "C1" << "" << "" << "";
+        QTest::newRow("blank") << "DELKA" << "  " << "" << "";
+        QTest::newRow("total") << "CELKEM" << "350,75" << "350,75" << "350.75";
+        QTest::newRow("date") << "DATUM1" << "9.12.2026" << "09.12.2026" << "2026-12-09";
+        QTest::newRow("iso date") << "DATUM" << "2001-02-03" << "03.02.2001" << "2001-02-03";
+        QTest::newRow("no date") << "DATUM" << "" << "" << "";
     }
 
     void numbersInDisplayForm()
@@ -266,6 +267,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(QString, value);
         TableFixture fixture;
         TTable table;
         fixture.setUp(table);
@@ -276,6 +278,7 @@ private slots:
         table.close();
         QVERIFY(table.open());
         QCOMPARE(table.fieldText(field), shown);
+        QCOMPARE(table.fieldValueText(field), value);
     }
 
     void refusedValuesChangeNothing_data()

@@ -26,7 +26,7 @@ void writeCsv(TTable* table, QTextStream& out)
     for (;;) {
         QStringList row;
         for (const QString& name : names)
-            row.append(csvField(table->fieldText(name)));
+            row.append(csvField(table->fieldValueText(name)));
         out << row.join(QLatin1Char(',')) << '\n';
         table->next();
         if (table->eof())
