@@ -1,0 +1,55 @@
+#pragma once
+
+#include "BalloonRule.h"
+#include "ProgramFolder.h"
+
+#include <QPoint>
+#include <QWidget>
+
+class TPomocnikObrazek;
+class TZvuky;
+
+// The assistant figure: a small borderless picture that stays above all
+// windows and that the balloon dialogs point at. Showing it writes Pomocnik
+// = "1" to the suite settings, closing it writes "0", so the next run knows
+// whether it was on the screen. The program only hides it; the user closes it.
+class TPomocnikDialog final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Sounds go through `zvuky`, shared with the other windows so that a new
+    // sound cuts off the one playing; without it the figure keeps its own.
+    explicit TPomocnikDialog(const QString& programFolder, TZvuky* zvuky = nullptr,
+                             QWidget* parent = nullptr);
+
+    // Makes room for a balloon of `dialogSize` by the rule of its caller, moving
+    // the figure home when the balloon would not fit, and returns where the
+    // balloon goes.
+    QPoint placeBalloon(const BalloonRule& rule, const QSize& dialogSize);
+
+    // The screen area the figure lives in.
+    QRect screenArea() const;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void createPicture();
+    void writeShown(bool shown) const;
+
+    ProgramFolder m_folder;
+    TZvuky* m_zvuky;
+    TPomocnikObrazek* m_obrazek = nullptr;
+    // Where the pointer holds the figure while the window system cannot drag it.
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
