@@ -42,6 +42,8 @@ public:
 
     // The raw record (deletion mark first), or empty when it cannot be read.
     QByteArray readRecord(int index);
+    // All whole records in one read, as opening a large table needs them.
+    Status readAllRecords(QByteArray* records);
     // Appends when index equals recordCount().
     Status writeRecord(int index, const QByteArray& record);
     Status markDeleted(int index);

@@ -72,20 +72,7 @@ Status TTable::readAllRecords()
 {
     m_recordTotal = m_file->recordCount();
     m_data.clear();
-    m_data.reserve(static_cast<qsizetype>(m_recordTotal) * m_recordLength);
-    for (int r = 0; r < m_recordTotal; ++r) {
-        QByteArray record = m_file->readRecord(r);
-        if (record.size() != m_recordLength) {
-            // Unreadable records stay hidden like deleted ones.
-            record = QByteArray(m_recordLength, ' ');
-            record[0] = '*';
-            m_warnings.append(QStringLiteral("Záznam %1 tabulky %2 nelze přečíst.")
-                                  .arg(r + 1)
-                                  .arg(m_tableName));
-        }
-        m_data.append(record);
-    }
-    return Status::ok();
+    return m_file->readAllRecords(&m_data);
 }
 
 // The index file only names the tags; a missing or foreign one is written anew
