@@ -33,8 +33,8 @@ void exercise(TTable& table)
 
 void appendOne(TTable& table)
 {
-    const int before = table.recordCount();
     table.setFiltered(false);
+    const int before = table.recordCount();
     if (!table.insert())
         return;
     table.setFieldText(QStringLiteral("NAZEV"), QStringLiteral("Žluťoučký kůň"));

@@ -1,0 +1,122 @@
+#include "CarrierTotal.h"
+
+#include <optional>
+
+namespace {
+
+constexpr qint64 kLimit = 1'000'000'000'000LL; // far beyond any carrier, far below overflow
+
+// A typed value in hundredths. The separator may be the locale's, a point or a
+// comma; more than two decimals cannot be a length or a size of a track.
+std::optional<qint64> hundredths(const QString& typed, QChar localePoint, Status* error)
+{
+    QString text = typed.trimmed();
+    if (text.isEmpty())
+        return 0;
+    bool negative = false;
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
+        negative = text.at(0) == QLatin1Char('-');
+        text.remove(0, 1);
+    }
+    qint64 whole = 0;
+    qint64 fraction = 0;
+    int decimals = -1;
+    bool digits = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            digits = true;
+            if (decimals < 0) {
+                whole = whole * 10 + (c.unicode() - '0');
+            } else if (++decimals <= 2) {
+                fraction = fraction * 10 + (c.unicode() - '0');
+            } else if (c != QLatin1Char('0')) {
+                *error = Status::error(
+                    QStringLiteral("Hodnota %1 má příliš mnoho desetinných míst (nejvýše 2).")
+                        .arg(typed.trimmed()));
+                return std::nullopt;
+            }
+        } else if (decimals < 0 && (c == localePoint || c == QLatin1Char('.') ||
+                                    c == QLatin1Char(','))) {
+            decimals = 0;
+        } else {
+            digits = false;
+            break;
+        }
+        if (whole >= kLimit)
+            break;
+    }
+    if (!digits || whole >= kLimit) {
+        *error = Status::error(QStringLiteral("„%1“ není platné číslo.").arg(typed.trimmed()));
+        return std::nullopt;
+    }
+    if (decimals == 1)
+        fraction *= 10;
+    const qint64 value = whole * 100 + fraction;
+    return negative ? -value : value;
+}
+
+QString withPoint(qint64 hundredths, const QLocale& locale)
+{
+    const bool negative = hundredths < 0;
+    const qint64 magnitude = negative ? -hundredths : hundredths;
+    QString text = (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100);
+    // Written as the table shows a stored number: without trailing zeros.
+    QString decimals = QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    while (decimals.endsWith(QLatin1Char('0')))
+        decimals.chop(1);
+    if (!decimals.isEmpty())
+        text += locale.decimalPoint() + decimals;
+    return text;
+}
+
+// Whole minutes and seconds of every track as the save command splits them: the
+// whole part is the largest whole number not above the value, the seconds are
+// what is left, so 9,55 gives 9 and 55.
+qint64 audioTotal(const QList<qint64>& values)
+{
+    qint64 minutes = 0;
+    qint64 seconds = 0;
+    for (const qint64 value : values) {
+        const qint64 whole = value >= 0 ? value / 100 : -((-value + 99) / 100);
+        minutes += whole;
+        seconds += value - whole * 100;
+    }
+    minutes += seconds / 60;
+    return minutes * 100 + seconds % 60;
+}
+
+} // namespace
+
+bool CarrierTotal::isAudioKind(const QString& kind)
+{
+    return kind == QLatin1String("Audio CD") || kind == QLatin1String("LP") ||
+           kind == QLatin1String("MC");
+}
+
+bool CarrierTotal::isDataKind(const QString& kind)
+{
+    return kind == QStringLiteral("Datové CD") || kind == QLatin1String("Audio MP3 CD");
+}
+
+CarrierTotal::Result CarrierTotal::compute(const QString& kind, const QStringList& tracks,
+                                           const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    QList<qint64> values;
+    for (const QString& track : tracks) {
+        Status error;
+        const auto value = hundredths(track, point.isEmpty() ? QChar('.') : point.at(0), &error);
+        if (!value)
+            return {error, {}};
+        values.append(*value);
+    }
+    if (isDataKind(kind)) {
+        qint64 sum = 0;
+        for (const qint64 value : values)
+            sum += value;
+        return {Status::ok(), withPoint(sum, locale)};
+    }
+    if (isAudioKind(kind))
+        return {Status::ok(), withPoint(audioTotal(values), locale)};
+    return {Status::ok(), {}};
+}
