@@ -4,6 +4,7 @@
 // module, settings files and program folder paths.
 #include "FilterExpression.h"
 #include "IniFile.h"
+#include "OptionalDatabases.h"
 #include "ProgramFolder.h"
 #include "Status.h"
 #include "TDataModule1.h"
