@@ -1,6 +1,7 @@
 #include "TableFixture.h"
 
 #include "FilterExpression.h"
+#include "TDataModule1.h"
 #include "TDataSource.h"
 #include "TTable.h"
 
@@ -477,6 +478,45 @@ private slots:
         table.cancel();
         QCOMPARE(shown.count(), before + 2);
         QCOMPARE(state.count(), 3);
+    }
+
+    void dataModuleTables_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<QString>("filter");
+        const QString carriers = "DRUH <> ' '";
+        QTest::newRow("Table1") << 1 << "AudioS.dbf" << "CISLO" << carriers;
+        QTest::newRow("Table2") << 2 << "Audio1.dbf" << "CISLO" << carriers;
+        QTest::newRow("Table3") << 3 << "Audio2.dbf" << "CISLO" << carriers;
+        QTest::newRow("Table4") << 4 << "Audio3.dbf" << "CISLO" << carriers;
+        QTest::newRow("Table5") << 5 << "AudioI.dbf" << "CISLO" << "";
+        QTest::newRow("Table6") << 6 << "TipyA.dbf" << "" << "";
+        QTest::newRow("Table7") << 7 << "Pujcovna.dbf" << "ID" << "";
+        QTest::newRow("Table8") << 8 << "Adresar1.dbf" << "PRIJMENI" << "";
+        QTest::newRow("Table9") << 9 << "Adresar2.dbf" << "PRIJMENI" << "";
+    }
+
+    void dataModuleTables()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, file);
+        QFETCH(QString, index);
+        QFETCH(QString, filter);
+        TDataModule1 module("/data/");
+        TTable* table = module.table(number);
+        QVERIFY(table);
+        QCOMPARE(table->objectName(), QString("Table%1").arg(number));
+        QCOMPARE(module.dataSource(number)->objectName(), QString("DataSource%1").arg(number));
+        QCOMPARE(module.dataSource(number)->dataSet(), table);
+        QCOMPARE(table->tableName(), file);
+        QCOMPARE(table->databaseName(), QString("/data/"));
+        QCOMPARE(table->indexName(), index);
+        QCOMPARE(table->filter(), filter);
+        QVERIFY(!table->filtered());
+        QVERIFY(!table->isActive());
+        QCOMPARE(module.slotTable(number), number <= 4 ? table : nullptr);
     }
 
     void postedRecordIsInTheFileAtOnce()
