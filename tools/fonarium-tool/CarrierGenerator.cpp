@@ -1,5 +1,7 @@
 #include "CarrierGenerator.h"
 
+#include "CarrierTotal.h"
+
 #include "TTable.h"
 #include "TableLayout.h"
 
@@ -75,14 +77,19 @@ QString CarrierGenerator::trackValue(const QString& kind)
 Status CarrierGenerator::addTracks(TTable* carriers, const QString& kind)
 {
     const int tracks = static_cast<int>(m_random.bounded(31));
+    QStringList values;
     for (int i = 1; i <= tracks; ++i) {
+        values.append(trackValue(kind));
         Status s = carriers->setFieldText(QStringLiteral("A%1").arg(i), title());
         if (s)
-            s = carriers->setFieldText(QStringLiteral("C%1").arg(i), trackValue(kind));
+            s = carriers->setFieldText(QStringLiteral("C%1").arg(i), values.last());
         if (!s)
             return s;
     }
-    return Status::ok();
+    const auto total = CarrierTotal::compute(kind, values, QLocale::c());
+    if (!total.status)
+        return total.status;
+    return carriers->setFieldText(QStringLiteral("CELKEM"), total.text);
 }
 
 Status CarrierGenerator::addLoan(TTable* loans, const QString& programCode, const QString& number)
