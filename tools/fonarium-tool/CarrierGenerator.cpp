@@ -69,7 +69,7 @@ QString CarrierGenerator::title()
 // Audio kinds take minutes with the seconds as two decimals, data kinds megabytes.
 QString CarrierGenerator::trackValue(const QString& kind)
 {
-    if (kind == QLatin1String("Datové CD") || kind == QLatin1String("Audio MP3 CD"))
+    if (CarrierTotal::isDataKind(kind))
         return QStringLiteral("%1.%2").arg(m_random.bounded(1, 60)).arg(m_random.bounded(100), 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1.%2").arg(m_random.bounded(1, 9)).arg(m_random.bounded(60), 2, 10, QLatin1Char('0'));
 }
@@ -118,7 +118,7 @@ Status CarrierGenerator::addCarrier(TTable* carriers, TTable* loans, const QStri
                                     int number)
 {
     const QString kind = pick(layouts::carrierKinds());
-    const bool dataKind = kind == QLatin1String("Datové CD") || kind == QLatin1String("Audio MP3 CD");
+    const bool dataKind = CarrierTotal::isDataKind(kind);
     const bool lent = loans && m_random.bounded(12) == 0;
     const QList<QPair<QString, QString>> fields = {
         {QStringLiteral("CISLO"), QString::number(number)},
