@@ -61,6 +61,10 @@ Status TTable::open()
         return r;
     }
     prepareIndexFile();
+    if (QStringList fields; !resolveIndex(m_indexName, &fields))
+        m_warnings.append(QStringLiteral("Index %1 tabulky %2 neexistuje; záznamy jsou "
+                                         "v pořadí, v jakém byly pořízeny.")
+                              .arg(m_indexName, m_tableName));
     m_state = State::Browse;
     rebuildOrder();
     moveTo(0, true, m_order.empty());
@@ -574,13 +578,18 @@ Status TTable::setFilter(const QString& expression)
     return Status::ok();
 }
 
-void TTable::setFiltered(bool on)
+Status TTable::setFiltered(bool on)
 {
     if (m_filtered == on)
-        return;
+        return Status::ok();
+    if (isActive()) {
+        if (Status s = leaveEditing(); !s)
+            return s;
+    }
     m_filtered = on;
-    if (isActive() && leaveEditing()) {
+    if (isActive()) {
         rebuildOrder();
         moveTo(0, true, false);
     }
+    return Status::ok();
 }

@@ -93,7 +93,8 @@ public:
 
     Status setFilter(const QString& expression);
     const QString& filter() const { return m_filterText; }
-    void setFiltered(bool on);
+    // Moving to another record set first posts or drops an edited record.
+    Status setFiltered(bool on);
     bool filtered() const { return m_filtered; }
 
 signals:

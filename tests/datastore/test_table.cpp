@@ -204,6 +204,24 @@ private slots:
         QCOMPARE(table.state(), TTable::State::Browse);
         table.first();
         QCOMPARE(table.fieldText("NAZEV"), QString("Nová cesta"));
+
+        // So does switching the filter on.
+        QVERIFY(table.edit());
+        QVERIFY(table.setFieldText("NAZEV", "Filtrovaná cesta"));
+        QVERIFY(table.setFiltered(true));
+        QCOMPARE(table.state(), TTable::State::Browse);
+        QCOMPARE(table.fieldText("NAZEV"), QString("Filtrovaná cesta"));
+    }
+
+    void unknownIndexFallsBackToPhysicalOrder()
+    {
+        TableFixture fixture;
+        fixture.fill(threeCarriers());
+        TTable table;
+        fixture.setUp(table, "PRIJMENI");
+        QVERIFY(table.open());
+        QCOMPARE(table.warnings().size(), 1);
+        QCOMPARE(TableFixture::column(table, "CISLO"), (QStringList{"30", "10", "20"}));
     }
 
     void deleteMovesToNextOrPrevious()
