@@ -1,0 +1,93 @@
+#pragma once
+
+#include "BalloonPlacement.h"
+#include "BalloonRule.h"
+#include "HlavniSluzby.h"
+#include "IniFile.h"
+#include "ProgramFolder.h"
+#include "TDataModule1.h"
+
+#include <QSet>
+#include <QStringList>
+
+#include <memory>
+
+// The main window as the help windows see it: records what they ask of it and
+// places balloons by the real arithmetic on a 1280 x 1024 screen with a
+// 104 x 104 figure.
+class FakeSluzby final : public HlavniSluzby
+{
+public:
+    explicit FakeSluzby(const QString& programFolder)
+        : m_folder(programFolder), m_data(std::make_unique<TDataModule1>(m_folder.dataFolder()))
+    {
+        figure = BalloonPlacement::initialFigurePosition(screen, kFigure);
+    }
+
+    const ProgramFolder& programFolder() const override { return m_folder; }
+    TDataModule1* dataModule() const override { return m_data.get(); }
+
+    void setIndicator(const QString& name, bool visible) override
+    {
+        if (visible)
+            indicators.insert(name);
+        else
+            indicators.remove(name);
+    }
+    bool isIndicatorVisible(const QString& name) const override
+    {
+        return indicators.contains(name);
+    }
+
+    void setMainEnabled(bool enabled) override
+    {
+        mainEnabled = enabled;
+        log.append(enabled ? QStringLiteral("main on") : QStringLiteral("main off"));
+    }
+    void setAssistantEnabled(bool enabled) override { assistantEnabled = enabled; }
+
+    QPoint placeBalloon(const BalloonRule& rule, const QSize& dialogSize) override
+    {
+        rules.append(rule);
+        log.append(QStringLiteral("place %1x%2").arg(dialogSize.width()).arg(dialogSize.height()));
+        if (IniFile(m_folder.suiteIniPath())
+                .readString(QStringLiteral("Nastaveni"), QStringLiteral("Pomocnik")) !=
+            QStringLiteral("1"))
+            showAssistant();
+        const BalloonPlacement placement =
+            BalloonPlacement::place(rule, screen, QRect(figure, kFigure), kFigure, dialogSize);
+        figure = placement.figure;
+        return placement.dialog;
+    }
+    void showAssistant() override
+    {
+        assistantShown = true;
+        log.append(QStringLiteral("assistant"));
+    }
+
+    void playSound(const QString& fileName) override { sounds.append(fileName); }
+    int activeDatabaseSlot() const override { return slot; }
+
+    static bool sameRule(const BalloonRule& a, const BalloonRule& b)
+    {
+        return a.kind == b.kind && a.roomLeft == b.roomLeft && a.roomTop == b.roomTop &&
+               a.homeRight == b.homeRight && a.homeBottom == b.homeBottom && a.tail == b.tail &&
+               a.hidesFigure == b.hidesFigure;
+    }
+
+    static constexpr QSize kFigure{104, 104};
+    const QRect screen{0, 0, 1280, 1024};
+    QPoint figure;
+    QSet<QString> indicators;
+    bool mainEnabled = true;
+    bool assistantEnabled = true;
+    bool assistantShown = false;
+    QList<BalloonRule> rules;
+    QStringList sounds;
+    QStringList log;
+    int slot = 0;
+
+private:
+    ProgramFolder m_folder;
+    std::unique_ptr<TDataModule1> m_data;
+};
