@@ -1,8 +1,8 @@
 #include "TNapovedaDialog.h"
 
 #include "BalloonRule.h"
+#include "DialogLook.h"
 #include "HelpTopics.h"
-#include "Hint.h"
 #include "HlavniSluzby.h"
 #include "TOdkazLabel.h"
 #include "TOfficeLabel.h"
@@ -17,12 +17,6 @@ constexpr int kMargin = 8;
 constexpr int kTopicStep = 16;
 const QString kListHeading = QStringLiteral("Seznam témat nápovědy");
 
-QFont classicFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
 } // namespace
 
 TNapovedaDialog::TNapovedaDialog(HlavniSluzby& sluzby, QWidget* parent)
@@ -101,12 +95,14 @@ void TNapovedaDialog::createCommands()
 {
     auto* list = new TOfficeLabel(QStringLiteral("Zobrazit seznam témat nápovědy"), this);
     list->setObjectName(QStringLiteral("OfficeLabel1"));
+    list->setFont(font());
     setHint(list, QStringLiteral("Zobrazí úplný seznam témat nápovědy"));
     list->setGeometry(kMargin + 4, 280, width() - 2 * kMargin - 8, 17);
     connect(list, &TOfficeLabel::clicked, this, &TNapovedaDialog::setListMode);
 
     auto* leave = new TOfficeLabel(QStringLiteral("Opustit nápovědu"), this);
     leave->setObjectName(QStringLiteral("OfficeLabel2"));
+    leave->setFont(font());
     setHint(leave, QStringLiteral("Uzavře dialogové okno s nápovědou"));
     leave->setGeometry(kMargin + 4, 300, width() - 2 * kMargin - 8, 17);
     connect(leave, &TOfficeLabel::clicked, this, &TNapovedaDialog::close);

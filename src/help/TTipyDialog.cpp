@@ -1,6 +1,6 @@
 #include "TTipyDialog.h"
 
-#include "Hint.h"
+#include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "StartupPresentation.h"
 #include "TBalloonDialog.h"
@@ -68,6 +68,7 @@ TTipyDialog::TTipyDialog(HlavniSluzby& sluzby, TipStepper& stepper, QWidget* par
     setObjectName(QStringLiteral("TipyDialog"));
     setWindowTitle(QStringLiteral("Vítejte"));
     setFixedSize(374, 188);
+    setFont(classicFont());
     createHeading();
     createTipPanel();
     createButtons();

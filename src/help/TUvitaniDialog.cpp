@@ -1,8 +1,8 @@
 #include "TUvitaniDialog.h"
 
 #include "BalloonRule.h"
+#include "DialogLook.h"
 #include "ElectronicManual.h"
-#include "Hint.h"
 #include "HlavniSluzby.h"
 #include "IniFile.h"
 #include "ProgramFolder.h"
@@ -19,13 +19,6 @@ namespace {
 const QString kNastaveni = QStringLiteral("Nastaveni");
 const QString kUvitani = QStringLiteral("Uvitani");
 
-QFont classicFont(bool bold)
-{
-    QFont font(QStringLiteral("MS Sans Serif"), 8);
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(bold);
-    return font;
-}
 } // namespace
 
 TUvitaniDialog::TUvitaniDialog(HlavniSluzby& sluzby, QWidget* parent)
@@ -58,6 +51,7 @@ TOfficeLabel* TUvitaniDialog::addCommand(const QString& name, const QString& cap
 {
     auto* command = new TOfficeLabel(caption, this);
     command->setObjectName(name);
+    command->setFont(classicFont());
     setHint(command, hint);
     command->setGeometry(18, y, width() - 36, 17);
     return command;
