@@ -1,0 +1,93 @@
+#include "RecordCommandRules.h"
+
+#include "FilterExpression.h"
+
+#include <array>
+
+namespace recordrules {
+namespace {
+
+// A row per command: its items and the setting for editing, empty, at start,
+// at end and inside; -1 leaves the items unchanged.
+struct Row
+{
+    QStringList items;
+    std::array<int, 5> settings;
+};
+
+const QList<Row>& rows()
+{
+    static const QList<Row> table = {
+        {{"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MP0", "MP01"}, {0, 0, 1, 1, 1}},
+        {{"MU4", "TD6", "UD6", "MP4"}, {0, 0, 1, 1, 1}},
+        {{"MU5", "TD7", "UD7", "MP5"}, {0, 1, 1, 1, 1}},
+        {{"MU6", "TD8", "UD8", "MP6"}, {1, 0, 0, 0, 0}},
+        {{"MU9", "TD10", "UD10", "MP13"}, {1, 0, 0, 0, 0}},
+        {{"MU7", "TD9", "UD9", "MP7"}, {0, 0, 1, 1, 1}},
+        {{"MU8", "MP"}, {0, 1, 1, 1, 1}},
+        {{"PNa1", "Pna2", "TD1", "TD2", "UD1", "UD2"}, {0, 0, 0, 1, 1}},
+        {{"MP8", "MP9"}, {-1, 0, 0, 1, 1}},
+        {{"PNa3", "PNa4", "TD3", "TD4", "UD3", "UD4"}, {0, 0, 1, 0, 1}},
+        {{"MP10", "MP11"}, {-1, 0, 1, 0, 1}},
+        {{"PNa5", "TD5", "UD5"}, {0, 1, 1, 1, 1}},
+        {{"MP12"}, {-1, 1, 1, 1, 1}},
+        {{"MU1", "MU2", "MU3", "TS6", "TS7", "TS8"}, {-1, 0, 0, 0, 0}},
+    };
+    return table;
+}
+
+} // namespace
+
+WindowState stateOf(bool editing, bool bof, bool eof)
+{
+    if (editing)
+        return WindowState::Editing;
+    if (bof && eof)
+        return WindowState::Empty;
+    if (bof)
+        return WindowState::AtStart;
+    if (eof)
+        return WindowState::AtEnd;
+    return WindowState::Inside;
+}
+
+QList<Rule> rulesFor(WindowState state)
+{
+    const auto column = static_cast<size_t>(state);
+    QList<Rule> rules;
+    for (const Row& row : rows()) {
+        const int setting = row.settings[column];
+        for (const QString& item : row.items)
+            rules.append({item, setting < 0 ? std::nullopt : std::optional<bool>(setting == 1)});
+    }
+    return rules;
+}
+
+bool isPopupItem(const QString& item)
+{
+    return item.startsWith(QLatin1String("MP"));
+}
+
+const QStringList& kindItems()
+{
+    static const QStringList items = {"N0", "NO1", "NO5", "NO2", "NO3", "NO4"};
+    return items;
+}
+
+QString kindFilter(const QString& item)
+{
+    static const QList<QPair<QString, QString>> kinds = {
+        {"NO1", QStringLiteral("Audio CD")}, {"NO5", QStringLiteral("Audio MP3 CD")},
+        {"NO2", QStringLiteral("Datové CD")}, {"NO3", QStringLiteral("LP")},
+        {"NO4", QStringLiteral("MC")},
+    };
+    if (item == QLatin1String("N0"))
+        return QStringLiteral("DRUH <> ' '");
+    for (const auto& [name, kind] : kinds) {
+        if (name == item)
+            return filterTerm(QStringLiteral("DRUH"), kind);
+    }
+    return {};
+}
+
+} // namespace recordrules

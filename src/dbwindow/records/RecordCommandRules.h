@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Which record commands the user can reach, decided from the state of the
+// active database window. The main window applies these to its menu items,
+// toolbar and side-bar buttons and to the window's pop-up menu whenever that
+// state changes.
+namespace recordrules {
+
+enum class WindowState
+{
+    Editing, // a record is being edited or created
+    Empty,   // the table shows no record
+    AtStart, // on the first record
+    AtEnd,   // on the last record
+    Inside
+};
+
+// Editing wins over the table's flags; an empty table has both flags set.
+WindowState stateOf(bool editing, bool bof, bool eof);
+
+struct Rule
+{
+    QString item;
+    std::optional<bool> enabled; // empty: the item is left as it is
+};
+
+// Every item the rules govern, in a fixed order, with its setting for `state`.
+QList<Rule> rulesFor(WindowState state);
+
+// The items of the active window's pop-up menu start with "MP".
+bool isPopupItem(const QString& item);
+
+// The kind choice: item name (N0, NO1 ... NO5) and the filter it sets.
+QString kindFilter(const QString& item);
+const QStringList& kindItems();
+
+} // namespace recordrules
