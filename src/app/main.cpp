@@ -1,17 +1,41 @@
-#include "Data.h"
+#include "Hlavni.h"
+#include "ProgramLayout.h"
 
 #include <QApplication>
-#include <QLabel>
+
+namespace {
+
+int warnAndEnd(QApplication& app, const ProgramFolder& folder)
+{
+    SecondCopy copy(folder);
+    QObject::connect(&copy, &SecondCopy::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    copy.start();
+    return app.exec();
+}
+
+int run(QApplication& app, const ProgramFolder& folder)
+{
+    TSpusteniDialog splash;
+    splash.show();
+    QCoreApplication::processEvents();
+    // A damaged or half-copied program folder still starts; only what is missing is made.
+    programlayout::layOut(folder.programFolder());
+    Aplikace aplikace(folder, THlavniDialog::instanceEndpoint());
+    aplikace.create(&splash);
+    splash.hide();
+    aplikace.hlavni()->showMaximized();
+    return app.exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fonarium 2000"));
+    QApplication::setApplicationName(THlavniDialog::kCaption);
     const ProgramFolder folder = ProgramFolder::ofApplication();
-    QLabel window(QStringLiteral("Fonarium 2000\nverze 5.0\n\nData: %1").arg(folder.dataFolder()));
-    window.setWindowTitle(QStringLiteral("Fonarium 2000"));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(480, 200);
-    window.show();
-    return app.exec();
+    if (InstanceGuard::isRunning(THlavniDialog::instanceEndpoint()))
+        return warnAndEnd(app, folder);
+    return run(app, folder);
 }

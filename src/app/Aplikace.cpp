@@ -1,0 +1,90 @@
+#include "Aplikace.h"
+
+#include "TDataModule1.h"
+#include "THlavniDialog.h"
+#include "TIniDialog.h"
+#include "TOProgramuDialog.h"
+#include "TPomocnikDialog.h"
+#include "TSpusteniDialog.h"
+#include "TZvuky.h"
+
+namespace {
+// The splash bar before the first object is made.
+constexpr int kStartProgress = 3;
+constexpr int kDoneProgress = 100;
+} // namespace
+
+const QList<Aplikace::Step>& Aplikace::creationOrder()
+{
+    // The windows of the run as they follow one another; each moves the splash bar.
+    static const QList<Step> steps{
+        {"DataModule1", 6, &Aplikace::createDataModule},
+        {"HlavniDialog", 24, &Aplikace::createHlavni},
+        {"PomocnikDialog", 27, &Aplikace::createPomocnik},
+        {"IniDialog", 69, &Aplikace::createIni},
+        {"OProgramuDialog", 75, &Aplikace::createOProgramu},
+    };
+    return steps;
+}
+
+Aplikace::Aplikace(const ProgramFolder& folder, const QString& instanceEndpoint, QObject* parent)
+    : QObject(parent), m_folder(folder), m_endpoint(instanceEndpoint),
+      m_zvuky(new TZvuky(folder.programFolder(), this))
+{
+}
+
+Aplikace::~Aplikace()
+{
+    m_oProgramu.reset();
+    m_ini.reset();
+    m_pomocnik.reset();
+    m_hlavni.reset();
+    m_data.reset();
+}
+
+void Aplikace::create(TSpusteniDialog* splash)
+{
+    if (splash)
+        splash->setProgress(kStartProgress);
+    for (const Step& step : creationOrder()) {
+        (this->*step.create)();
+        emit created(step.name);
+        if (splash && step.progress >= 0)
+            splash->setProgress(step.progress);
+    }
+    if (splash)
+        splash->setProgress(kDoneProgress);
+}
+
+void Aplikace::createDataModule()
+{
+    m_data = std::make_unique<TDataModule1>(m_folder.dataFolder());
+}
+
+void Aplikace::createHlavni()
+{
+    m_hlavni = std::make_unique<THlavniDialog>(m_folder, m_data.get(), m_zvuky);
+    if (!m_endpoint.isEmpty())
+        m_hlavni->claimInstance(m_endpoint);
+}
+
+void Aplikace::createPomocnik()
+{
+    m_pomocnik = std::make_unique<TPomocnikDialog>(m_folder.programFolder(), m_zvuky);
+    m_hlavni->attachAssistant(m_pomocnik.get());
+}
+
+void Aplikace::createIni()
+{
+    m_ini = std::make_unique<TIniDialog>(*m_hlavni);
+    TIniDialog* dialog = m_ini.get();
+    m_hlavni->route(QStringLiteral("MN5"), dialog, [dialog] { dialog->ask(); });
+    connect(dialog, &TIniDialog::restored, m_hlavni.get(), &THlavniDialog::applyViewState);
+}
+
+void Aplikace::createOProgramu()
+{
+    m_oProgramu = std::make_unique<TOProgramuDialog>(m_folder.programFolder());
+    TOProgramuDialog* dialog = m_oProgramu.get();
+    m_hlavni->route(QStringLiteral("Oprogramu"), dialog, [dialog] { dialog->ukazat(); });
+}

@@ -1,0 +1,84 @@
+#include "DockKeeper.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QTimer>
+#include <QToolBar>
+
+DockKeeper::DockKeeper(QMainWindow* window, const QList<QToolBar*>& mainBars, QToolBar* tipsBar)
+    : QObject(window), m_window(window), m_tipsBar(tipsBar)
+{
+    for (QToolBar* bar : mainBars)
+        m_mainBars.append(bar);
+    for (QToolBar* bar : mainBars + QList<QToolBar*>{tipsBar}) {
+        // Both rows lie in the top toolbar area.
+        bar->setAllowedAreas(Qt::TopToolBarArea);
+        bar->installEventFilter(this);
+        connect(bar, &QToolBar::topLevelChanged, this, [this](bool floating) {
+            if (!floating)
+                checkLater();
+        });
+    }
+}
+
+bool DockKeeper::isDockedAndShown(const QToolBar* bar) const
+{
+    return bar && !bar->isHidden() && !bar->isFloating() &&
+           m_window->toolBarArea(const_cast<QToolBar*>(bar)) == Qt::TopToolBarArea;
+}
+
+bool DockKeeper::rowsAreKept() const
+{
+    if (!isDockedAndShown(m_tipsBar))
+        return true;
+    const int tipsTop = m_tipsBar->geometry().top();
+    for (const QPointer<QToolBar>& bar : m_mainBars) {
+        if (isDockedAndShown(bar) && bar->geometry().bottom() >= tipsTop)
+            return false;
+    }
+    return true;
+}
+
+void DockKeeper::restoreRows()
+{
+    QList<QToolBar*> docked;
+    for (const QPointer<QToolBar>& bar : m_mainBars + QList<QPointer<QToolBar>>{m_tipsBar}) {
+        if (bar && !bar->isFloating())
+            docked.append(bar);
+    }
+    for (QToolBar* bar : docked) {
+        const bool shown = !bar->isHidden();
+        m_window->removeToolBar(bar);
+        if (bar == m_tipsBar)
+            m_window->addToolBarBreak(Qt::TopToolBarArea);
+        m_window->addToolBar(Qt::TopToolBarArea, bar);
+        bar->setVisible(shown);
+    }
+}
+
+bool DockKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    // A drag of a docked bar ends where its button is let go.
+    if (event->type() == QEvent::MouseButtonRelease)
+        checkLater();
+    return QObject::eventFilter(watched, event);
+}
+
+void DockKeeper::checkLater()
+{
+    if (m_checkPending)
+        return;
+    m_checkPending = true;
+    // The window lays the bar out only after the drop has been handled.
+    QTimer::singleShot(0, this, &DockKeeper::check);
+}
+
+void DockKeeper::check()
+{
+    m_checkPending = false;
+    if (m_window->layout())
+        m_window->layout()->activate();
+    if (!rowsAreKept())
+        restoreRows();
+}

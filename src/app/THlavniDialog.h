@@ -1,0 +1,151 @@
+#pragma once
+
+#include "HlavniSluzby.h"
+#include "ProgramFolder.h"
+#include "TPomocnikDialog.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class CommandRouter;
+class DockKeeper;
+class InstanceGuard;
+class QActionGroup;
+class QLineEdit;
+class QMdiSubWindow;
+class QPrinter;
+class QToolBar;
+class TDataModule1;
+class TDokumenty;
+class TLookOut;
+class TStavovyRadek;
+class TZvuky;
+class ViewState;
+
+namespace commandtable {
+struct Button;
+struct Menu;
+struct ToolBar;
+} // namespace commandtable
+
+// The frame of the program: the menus, the four toolbars, the side bar, the
+// status bar and the document area with the database windows. Commands reach
+// their windows through routes; a command whose window does not exist yet
+// stays disabled. The bars follow the Zobrazit keys of the program settings.
+class THlavniDialog final : public QMainWindow, public HlavniSluzby
+{
+    Q_OBJECT
+
+public:
+    static const QString kCaption;
+
+    THlavniDialog(const ProgramFolder& folder, TDataModule1* data, TZvuky* zvuky,
+                  QWidget* parent = nullptr);
+    ~THlavniDialog() override;
+
+    // The name a second copy looks for: this class, the caption and the user.
+    static QString instanceEndpoint();
+    // Makes this window the running copy on `endpoint`; the claim ends with the window.
+    bool claimInstance(const QString& endpoint);
+
+    void attachAssistant(TPomocnikDialog* pomocnik);
+    TPomocnikDialog* assistant() const { return m_pomocnik; }
+
+    QAction* action(const QString& name) const;
+    // Leads a command (the name of its menu item) to the window that runs it.
+    void route(const QString& command, QObject* context, std::function<void()> handler);
+
+    // Reads the Zobrazit keys again and shows or hides the bars accordingly.
+    void applyViewState();
+
+    TDokumenty* dokumenty() const { return m_dokumenty; }
+    TStavovyRadek* stavovyRadek() const { return m_stav; }
+    QToolBar* toolBar(const QString& name) const { return m_toolBars.value(name); }
+    // The printer chosen in the printer set-up, for the reports.
+    QPrinter* printer() const { return m_printer.get(); }
+    // The ticked items of the kind and genre choices ("N0", "DR5").
+    QString kindChoice() const;
+    QString genreChoice() const;
+
+    QMenu* createPopupMenu() override;
+
+    // HlavniSluzby
+    const ProgramFolder& programFolder() const override { return m_folder; }
+    TDataModule1* dataModule() const override { return m_data; }
+    void setIndicator(const QString& name, bool visible) override;
+    bool isIndicatorVisible(const QString& name) const override;
+    void setMainEnabled(bool enabled) override;
+    void setAssistantEnabled(bool enabled) override;
+    QPoint placeBalloon(const BalloonRule& rule, const QSize& dialogSize) override;
+    void showAssistant() override;
+    void playSound(const QString& fileName) override;
+    int activeDatabaseSlot() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    QAction* createAction(const QString& name, const QString& command);
+    void createChoiceGroups();
+    void createMenus();
+    void fillMenu(QMenu* menu, const commandtable::Menu& definition);
+    void createToolBars();
+    QToolBar* createToolBar(const commandtable::ToolBar& definition);
+    void addButtons(QToolBar* bar, const QList<commandtable::Button>& buttons);
+    void addCloseButton(QToolBar* bar, const QString& key);
+    void createTipsBar();
+    void createCentralArea();
+    void createSideBar();
+    void createStatusBar();
+    void createViewState();
+    void routeOwnCommands();
+    void connectMenus();
+
+    QAction* buttonAction(const commandtable::Button& button);
+    void updateWindowState();
+    void updateWindowCommands();
+    void updateFileMenu();
+    void updateToolsMenu();
+    void syncWindowList();
+    void updateDatabasePanel();
+
+    void firstShowing();
+    void updateManualCommands();
+    void openTips();
+    void showTip();
+    void startAssistant();
+
+    void closeDatabaseWindow();
+    void setupPrinter();
+    void cancelPicture();
+    void cascade();
+    void bringToFront(int slot);
+    void chooseKind(const QString& item);
+    void writeExitSettings();
+
+    ProgramFolder m_folder;
+    TDataModule1* m_data;
+    TZvuky* m_zvuky;
+    QPointer<TPomocnikDialog> m_pomocnik;
+
+    CommandRouter* m_router = nullptr;
+    ViewState* m_view = nullptr;
+    DockKeeper* m_docks = nullptr;
+    InstanceGuard* m_guard = nullptr;
+    TDokumenty* m_dokumenty = nullptr;
+    TLookOut* m_lookOut = nullptr;
+    TStavovyRadek* m_stav = nullptr;
+    QLineEdit* m_tip = nullptr;
+    QActionGroup* m_kinds = nullptr;
+    QActionGroup* m_genres = nullptr;
+    QHash<QString, QToolBar*> m_toolBars;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_shownBefore = false;
+};

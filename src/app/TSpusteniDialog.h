@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class TGradientMetr;
+
+// The splash window shown while the program creates its windows: the
+// program's name and version over a light-yellow panel and the bar that tells
+// how far the start has got.
+class TSpusteniDialog final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize kSize{339, 288};
+
+    explicit TSpusteniDialog(QWidget* parent = nullptr);
+
+    // Paints at once: there is no event loop yet while the program starts.
+    void setProgress(int value);
+    int progress() const;
+
+    void centreOnScreen();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createTexts();
+    void createMetr();
+
+    TGradientMetr* m_metr = nullptr;
+};
