@@ -8,6 +8,7 @@
 #include "TipStepper.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHideEvent>
 #include <QLabel>
@@ -18,6 +19,8 @@
 
 namespace {
 constexpr int kHeadingHeight = 34;
+constexpr int kTipPixels = 13;
+constexpr int kSmallestTipPixels = 10;
 const QRect kPanel(8, 40, 252, 116);
 
 QFont timesFont(int pixels, bool bold)
@@ -122,13 +125,13 @@ void TTipyDialog::createTipPanel()
                               timesFont(15, true));
     heading->setGeometry(40, 8, 200, 20);
 
-    const QRect textArea(10, 34, kPanel.width() - 20, kPanel.height() - 38);
-    m_tip = addText(panel, QStringLiteral("DBText1"), QString(), timesFont(13, false));
+    const QRect textArea(10, 32, kPanel.width() - 18, kPanel.height() - 34);
+    m_tip = addText(panel, QStringLiteral("DBText1"), QString(), timesFont(kTipPixels, false));
     m_error = addText(panel, QStringLiteral("Label5"),
                       QStringLiteral("Databáze tipů pro tuto aplikaci je porušena, nebo není "
                                      "nainstalována. Z tohoto důvodu nemohou být tipy dne "
                                      "zobrazeny."),
-                      timesFont(13, false));
+                      timesFont(kTipPixels, false));
     for (QLabel* text : {m_tip, m_error}) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -173,6 +176,17 @@ void TTipyDialog::createCheckBox()
 
 void TTipyDialog::showTip(const QString& tip)
 {
+    // The longest tips do not fit the panel at the usual size; they get a
+    // smaller type rather than losing their end.
+    QFont font = timesFont(kTipPixels, false);
+    for (int pixels = kTipPixels; pixels >= kSmallestTipPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(QPoint(), m_tip->size()), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, tip);
+        if (needed.height() <= m_tip->height())
+            break;
+    }
+    m_tip->setFont(font);
     m_tip->setText(tip);
 }
 

@@ -30,6 +30,8 @@ private slots:
     void window();
     void stepsMoveTheSharedStepper();
     void toolbarStepsShowInTheWindow();
+    void tipsShowWhole_data();
+    void tipsShowWhole();
     void missingTipsTableDisablesTheButtons();
     void tipsTableBackEnablesTheButtons();
     void checkBoxFollowsTheSetting_data();
@@ -131,6 +133,41 @@ void TestTipyDialog::toolbarStepsShowInTheWindow()
     m_stepper->next();
     m_dialog->show();
     QCOMPARE(child<QLabel>(QStringLiteral("DBText1"))->text(), HelpFolder::tipText(1));
+}
+
+void TestTipyDialog::tipsShowWhole_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::newRow("short tip") << 40;
+    QTest::newRow("longest tip the table holds") << 254;
+}
+
+void TestTipyDialog::tipsShowWhole()
+{
+    QFETCH(int, length);
+    QString tip;
+    while (tip.size() < length)
+        tip += QStringLiteral("Každý nosič má své číslo ");
+    tip = tip.left(length).trimmed();
+    TTable table;
+    table.setDatabaseName(m_folder->folder().dataFolder());
+    table.setTableName(QStringLiteral("TipyA.dbf"));
+    QVERIFY(table.open());
+    QVERIFY(table.edit());
+    QVERIFY(table.setFieldText(QStringLiteral("TIPDNE"), tip));
+    QVERIFY(table.post());
+    table.close();
+
+    m_dialog->show();
+    const auto* shown = child<QLabel>(QStringLiteral("DBText1"));
+    QCOMPARE(shown->text(), tip);
+    const QRect needed = QFontMetrics(shown->font())
+                             .boundingRect(QRect(QPoint(), shown->size()),
+                                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, tip);
+    QVERIFY2(needed.height() <= shown->height(), qPrintable(QString::number(needed.height())));
+    QVERIFY(shown->font().pixelSize() >= 10);
+    if (length < 100)
+        QCOMPARE(shown->font().pixelSize(), 13);
 }
 
 void TestTipyDialog::missingTipsTableDisablesTheButtons()
