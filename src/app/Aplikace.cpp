@@ -79,7 +79,7 @@ void Aplikace::createIni()
     m_ini = std::make_unique<TIniDialog>(*m_hlavni);
     TIniDialog* dialog = m_ini.get();
     m_hlavni->route(QStringLiteral("MN5"), dialog, [dialog] { dialog->ask(); });
-    connect(dialog, &TIniDialog::restored, m_hlavni.get(), &THlavniDialog::applyViewState);
+    connect(dialog, &TIniDialog::restored, m_hlavni.get(), &THlavniDialog::restoreStandardView);
 }
 
 void Aplikace::createOProgramu()

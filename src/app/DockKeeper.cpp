@@ -42,9 +42,19 @@ bool DockKeeper::rowsAreKept() const
 
 void DockKeeper::restoreRows()
 {
+    dock(false);
+}
+
+void DockKeeper::dockAll()
+{
+    dock(true);
+}
+
+void DockKeeper::dock(bool floatingToo)
+{
     QList<QToolBar*> docked;
     for (const QPointer<QToolBar>& bar : m_mainBars + QList<QPointer<QToolBar>>{m_tipsBar}) {
-        if (bar && !bar->isFloating())
+        if (bar && (floatingToo || !bar->isFloating()))
             docked.append(bar);
     }
     for (QToolBar* bar : docked) {

@@ -23,6 +23,8 @@ public:
     bool rowsAreKept() const;
     // Puts every docked bar back into its own row, in the order of the bars.
     void restoreRows();
+    // Docks the floating bars too.
+    void dockAll();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,6 +33,7 @@ private:
     void checkLater();
     void check();
     bool isDockedAndShown(const QToolBar* bar) const;
+    void dock(bool floatingToo);
 
     QMainWindow* m_window;
     QList<QPointer<QToolBar>> m_mainBars;

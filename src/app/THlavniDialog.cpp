@@ -68,6 +68,12 @@ const QList<QPair<QString, QString>>& kindFilters()
 const QStringList kWindowCommands{"MO1", "MO2", "MO3", "MO4", "MO5", "TO1", "TO2",
                                   "TO3", "TO4", "OO1", "OO2", "OO3", "OO4"};
 const QSize kCascadeClient(517, 419);
+
+// "o11" ... "o41": the Okno menu's item for the database window of a slot.
+QString windowListItem(int slot)
+{
+    return QLatin1Char('o') + QString::number(slot) + QLatin1Char('1');
+}
 const QSize kRestoredSize(1000, 700);
 
 } // namespace
@@ -242,6 +248,8 @@ void THlavniDialog::createSideBar()
         for (const Button& button : page.buttons) {
             QAction* item = buttonAction(button);
             item->setText(button.caption);
+            // Shown as written, ellipsis included.
+            item->setIconText(button.caption);
             m_lookOut->addButton(index, item);
         }
     }
@@ -373,6 +381,12 @@ void THlavniDialog::applyViewState()
     m_view->applySettings();
 }
 
+void THlavniDialog::restoreStandardView()
+{
+    m_docks->dockAll();
+    m_view->applySettings();
+}
+
 QMenu* THlavniDialog::createPopupMenu()
 {
     auto* popup = new QMenu(this);
@@ -405,7 +419,7 @@ void THlavniDialog::routeOwnCommands()
     route(QStringLiteral("MO4"), this, [this] { m_dokumenty->minimiseAll(); });
     route(QStringLiteral("MO5"), this, [this] { m_dokumenty->arrangeIcons(); });
     for (int slot = 1; slot <= 4; ++slot)
-        route(QStringLiteral("o%11").arg(slot), this, [this, slot] { bringToFront(slot); });
+        route(windowListItem(slot), this, [this, slot] { bringToFront(slot); });
     for (const BarItems& bar : kBars) {
         const QString key = QString::fromLatin1(bar.key);
         route(bar.menuItem, this, [this, key] { m_view->toggle(key); });
@@ -476,7 +490,7 @@ void THlavniDialog::syncWindowList()
     bool any = false;
     QMdiSubWindow* current = m_dokumenty->currentDatabaseWindow();
     for (int slot = 1; slot <= 4; ++slot) {
-        QAction* item = m_router->action(QStringLiteral("o%11").arg(slot));
+        QAction* item = m_router->action(windowListItem(slot));
         QMdiSubWindow* window = m_dokumenty->databaseWindow(slot);
         item->setVisible(window != nullptr);
         item->setCheckable(true);
@@ -702,6 +716,7 @@ void THlavniDialog::closeEvent(QCloseEvent* event)
 {
     writeExitSettings();
     event->accept();
+    emit ended();
 }
 
 void THlavniDialog::writeExitSettings()

@@ -61,6 +61,8 @@ public:
 
     // Reads the Zobrazit keys again and shows or hides the bars accordingly.
     void applyViewState();
+    // After the settings were put back: every bar in its own place, then as the keys say.
+    void restoreStandardView();
 
     TDokumenty* dokumenty() const { return m_dokumenty; }
     TStavovyRadek* stavovyRadek() const { return m_stav; }
@@ -73,6 +75,11 @@ public:
 
     QMenu* createPopupMenu() override;
 
+signals:
+    // The window has closed for good: the program ends.
+    void ended();
+
+public:
     // HlavniSluzby
     const ProgramFolder& programFolder() const override { return m_folder; }
     TDataModule1* dataModule() const override { return m_data; }

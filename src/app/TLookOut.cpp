@@ -1,9 +1,10 @@
 #include "TLookOut.h"
 
+#include "TLookOutButton.h"
+
 #include <QAction>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 TLookOut::TLookOut(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(this))
@@ -17,11 +18,7 @@ TLookOut::TLookOut(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLayout(
         "TLookOut { background: #6f7b8b; }"
         "QPushButton { background: #c8ced6; border: 1px solid #4d5662; padding: 3px; }"
         "QPushButton:hover { background: #dde2e8; }"
-        "QScrollArea, QScrollArea > QWidget > QWidget { background: #6f7b8b; border: none; }"
-        "QToolButton { color: white; border: 1px solid transparent; padding: 4px; }"
-        "QToolButton:hover { border: 1px solid #dfe6ee; }"
-        "QToolButton:pressed { border: 1px solid #2d333b; background: #5d6775; }"
-        "QToolButton:disabled { color: #aab2bd; }"));
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: #6f7b8b; border: none; }"));
 }
 
 int TLookOut::addPage(const QString& name, const QString& caption, const QString& hint)
@@ -64,14 +61,9 @@ int TLookOut::addPage(const QString& name, const QString& caption, const QString
 void TLookOut::addButton(int page, QAction* action)
 {
     const Page& target = m_pages.at(page);
-    auto* button = new QToolButton(target.scroller->widget());
+    auto* button = new TLookOutButton(kWidth - 8, target.scroller->widget());
     button->setObjectName(action->objectName());
     button->setDefaultAction(action);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setIconSize(QSize(32, 32));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // Before the closing stretch, so the column starts at the top.
     target.column->insertWidget(target.column->count() - 1, button);
 }

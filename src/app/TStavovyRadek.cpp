@@ -1,6 +1,7 @@
 #include "TStavovyRadek.h"
 
 #include "Obrazky.h"
+#include "TIndikator.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,12 +73,11 @@ void TStavovyRadek::createPanel3()
     m_database->setGeometry(20, 0, kPanel3Width - 22, 22);
 }
 
-QLabel* TStavovyRadek::addIndicator(QWidget* panel, const QString& name, const QPixmap& picture,
-                                    int left)
+TIndikator* TStavovyRadek::addIndicator(QWidget* panel, const QString& name, const QPixmap& picture,
+                                        int left)
 {
-    auto* indicator = new QLabel(panel);
+    auto* indicator = new TIndikator(picture, panel);
     indicator->setObjectName(name);
-    indicator->setPixmap(picture);
     indicator->setGeometry(left, 3, kIndicator.width(), kIndicator.height());
     indicator->hide();
     m_indicators.insert(name, indicator);
@@ -108,13 +108,13 @@ bool TStavovyRadek::hasIndicator(const QString& name) const
 
 void TStavovyRadek::setIndicator(const QString& name, bool visible)
 {
-    if (QLabel* indicator = m_indicators.value(name))
+    if (TIndikator* indicator = m_indicators.value(name))
         indicator->setVisible(visible);
 }
 
 bool TStavovyRadek::isIndicatorVisible(const QString& name) const
 {
-    const QLabel* indicator = m_indicators.value(name);
+    const TIndikator* indicator = m_indicators.value(name);
     return indicator && !indicator->isHidden();
 }
 

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 class QLabel;
+class TIndikator;
 
 // The status bar of the main window: panel 1 carries the hint of whatever is
 // under the pointer, panel 2 the activity indicator of the dialog that is up,
@@ -36,9 +37,9 @@ private:
     void createPanel1();
     void createPanel2();
     void createPanel3();
-    QLabel* addIndicator(QWidget* panel, const QString& name, const QPixmap& picture, int left);
+    TIndikator* addIndicator(QWidget* panel, const QString& name, const QPixmap& picture, int left);
 
     QLabel* m_hint = nullptr;
     QLabel* m_database = nullptr;
-    QHash<QString, QLabel*> m_indicators;
+    QHash<QString, TIndikator*> m_indicators;
 };

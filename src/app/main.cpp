@@ -5,11 +5,17 @@
 
 namespace {
 
+// Ends the event loop without closing the remaining windows: closing the
+// assistant figure would tell the next run that the user put it away.
+void endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
 int warnAndEnd(QApplication& app, const ProgramFolder& folder)
 {
     SecondCopy copy(folder);
-    QObject::connect(&copy, &SecondCopy::finished, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&copy, &SecondCopy::finished, &app, &endProgram, Qt::QueuedConnection);
     copy.start();
     return app.exec();
 }
@@ -24,6 +30,8 @@ int run(QApplication& app, const ProgramFolder& folder)
     Aplikace aplikace(folder, THlavniDialog::instanceEndpoint());
     aplikace.create(&splash);
     splash.hide();
+    QObject::connect(aplikace.hlavni(), &THlavniDialog::ended, &app, &endProgram,
+                     Qt::QueuedConnection);
     aplikace.hlavni()->showMaximized();
     return app.exec();
 }
@@ -34,6 +42,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(THlavniDialog::kCaption);
+    QApplication::setQuitOnLastWindowClosed(false);
     const ProgramFolder folder = ProgramFolder::ofApplication();
     if (InstanceGuard::isRunning(THlavniDialog::instanceEndpoint()))
         return warnAndEnd(app, folder);
