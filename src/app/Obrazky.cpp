@@ -1,6 +1,7 @@
 #include "Obrazky.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -30,10 +31,15 @@ namespace obrazky {
 
 QIcon ikona(const QString& name)
 {
+    // Many buttons share a picture; draw each one once.
+    static QHash<QString, QIcon> drawn;
+    if (const auto found = drawn.constFind(name); found != drawn.constEnd())
+        return *found;
     const QByteArray svg = svgText(name);
     QIcon icon;
-    for (int side : {16, 24, 32, 48})
+    for (int side : {16, 20, 32})
         icon.addPixmap(render(svg, QSize(side, side)));
+    drawn.insert(name, icon);
     return icon;
 }
 

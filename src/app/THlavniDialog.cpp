@@ -103,7 +103,12 @@ THlavniDialog::THlavniDialog(const ProgramFolder& folder, TDataModule1* data, TZ
         move(where->availableGeometry().center() - rect().center());
 }
 
-THlavniDialog::~THlavniDialog() = default;
+THlavniDialog::~THlavniDialog()
+{
+    // Closing the frame on the way out activates no window of ours any more.
+    m_dokumenty->disconnect(this);
+    qApp->removeEventFilter(this);
+}
 
 QString THlavniDialog::instanceEndpoint()
 {
@@ -259,7 +264,9 @@ void THlavniDialog::createSideBar()
 
 QAction* THlavniDialog::buttonAction(const Button& button)
 {
-    QAction* item = createAction(button.name, button.command);
+    // A button without a menu item of its own is its command's only handle.
+    QAction* item = button.name == button.command ? m_router->action(button.name)
+                                                  : createAction(button.name, button.command);
     const Command* mirrored = command(button.command);
     removeAction(item); // the shortcut stays with the menu item
     item->setShortcuts({});

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "IniFile.h"
+#include "InstanceGuard.h"
+#include "ProgramFolder.h"
+#include "ProgramLayout.h"
+#include "TDataModule1.h"
+#include "THlavniDialog.h"
+#include "TPomocnikDialog.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A program folder laid out as the program lays out its own, in a temporary place.
+class TestProgramFolder
+{
+public:
+    TestProgramFolder()
+    {
+        if (m_dir.isValid())
+            m_laidOut = programlayout::layOut(m_dir.path()).isOk();
+    }
+
+    bool isValid() const { return m_dir.isValid() && m_laidOut; }
+    ProgramFolder folder() const { return ProgramFolder(m_dir.path()); }
+    QString path() const { return m_dir.path(); }
+
+    IniFile programIni() const { return IniFile(folder().programIniPath()); }
+    IniFile suiteIni() const { return IniFile(folder().suiteIniPath()); }
+    QString zobrazit(const QString& key) const
+    {
+        return programIni().readString(QStringLiteral("Zobrazit"), key);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_laidOut = false;
+};
+
+// The main window with its data module and, when asked for, the assistant figure.
+struct TestMainWindow
+{
+    explicit TestMainWindow(const TestProgramFolder& program, bool withAssistant = false)
+        : data(std::make_unique<TDataModule1>(program.folder().dataFolder())),
+          window(std::make_unique<THlavniDialog>(program.folder(), data.get(), nullptr))
+    {
+        if (withAssistant) {
+            figure = std::make_unique<TPomocnikDialog>(program.path());
+            window->attachAssistant(figure.get());
+        }
+    }
+    ~TestMainWindow()
+    {
+        window.reset();
+        figure.reset();
+    }
+
+    THlavniDialog* operator->() const { return window.get(); }
+    THlavniDialog* get() const { return window.get(); }
+
+    std::unique_ptr<TDataModule1> data;
+    std::unique_ptr<THlavniDialog> window;
+    std::unique_ptr<TPomocnikDialog> figure;
+};
+
+// An endpoint of our own for every test, so a running program or a test run in
+// parallel never answers in its place.
+inline QString testEndpoint()
+{
+    static int counter = 0;
+    return InstanceGuard::endpointName(
+        QStringLiteral("THlavniDialog"), QStringLiteral("Fonarium 2000"),
+        QStringLiteral("test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++counter));
+}
+
+// Runs a command the way a user can: only an existing, enabled item.
+#define TRIGGER(window, name)                                                                      \
+    do {                                                                                           \
+        QAction* item_ = (window)->template findChild<QAction*>(QStringLiteral(name));             \
+        QVERIFY2(item_, "no action " name);                                                        \
+        QVERIFY2(item_->isEnabled(), "disabled action " name);                                     \
+        item_->trigger();                                                                          \
+    } while (false)
