@@ -176,16 +176,12 @@ QByteArray DbfFile::readRecord(int index)
 }
 
 // shapelib reads record by record with a seek each; one read of the whole data
-// area is many times faster for a table of tens of thousands of carriers.
-Status DbfFile::readAllRecords(QByteArray* records)
+// area takes a third less time on a large table.
+Status DbfFile::readAllRecords(char* records, qint64 bytes)
 {
-    const qint64 bytes = static_cast<qint64>(m_recordCount) * m_recordLength;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(dbf(m_handle)->nHeaderLength))
-        return Status::error(QStringLiteral("Tabulku %1 nelze přečíst.").arg(fileName(m_path)),
-                             file.errorString());
-    records->resize(bytes);
-    if (file.read(records->data(), bytes) != bytes)
+    if (bytes != static_cast<qint64>(m_recordCount) * m_recordLength || !file.open(QIODevice::ReadOnly) ||
+        !file.seek(dbf(m_handle)->nHeaderLength) || file.read(records, bytes) != bytes)
         return Status::error(QStringLiteral("Tabulku %1 nelze přečíst.").arg(fileName(m_path)),
                              file.errorString());
     return Status::ok();

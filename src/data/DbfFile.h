@@ -42,8 +42,9 @@ public:
 
     // The raw record (deletion mark first), or empty when it cannot be read.
     QByteArray readRecord(int index);
-    // All whole records in one read, as opening a large table needs them.
-    Status readAllRecords(QByteArray* records);
+    // All whole records in one read into `records`, which holds `bytes` =
+    // recordCount() * recordLength() bytes.
+    Status readAllRecords(char* records, qint64 bytes);
     // Appends when index equals recordCount().
     Status writeRecord(int index, const QByteArray& record);
     Status markDeleted(int index);

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 TTable::TTable(QObject* parent) : QObject(parent) {}
 
@@ -76,7 +77,9 @@ Status TTable::readAllRecords()
 {
     m_recordTotal = m_file->recordCount();
     m_data.clear();
-    return m_file->readAllRecords(&m_data);
+    if (!m_data.resize(static_cast<std::size_t>(m_recordTotal) * m_recordLength))
+        return Status::error(QStringLiteral("Pro tabulku %1 není dost paměti.").arg(m_tableName));
+    return m_file->readAllRecords(m_data.data(), static_cast<qint64>(m_data.size()));
 }
 
 // The index file only names the tags; a missing or foreign one is written anew
@@ -142,7 +145,12 @@ QStringList TTable::fieldNames() const
 
 const char* TTable::recordAt(int record) const
 {
-    return m_data.constData() + static_cast<qsizetype>(record) * m_recordLength;
+    return m_data.data() + static_cast<qsizetype>(record) * m_recordLength;
+}
+
+char* TTable::mutableRecordAt(int record)
+{
+    return m_data.data() + static_cast<qsizetype>(record) * m_recordLength;
 }
 
 int TTable::currentRecordNumber() const
@@ -328,10 +336,11 @@ Status TTable::writeBuffer()
     if (Status s = m_file->writeRecord(record, m_buffer); !s)
         return s;
     if (record == m_recordTotal) {
-        m_data.append(m_buffer);
+        if (!m_data.append(m_buffer.constData(), static_cast<std::size_t>(m_recordLength)))
+            return Status::error(QStringLiteral("Pro tabulku %1 není dost paměti.").arg(m_tableName));
         ++m_recordTotal;
     } else {
-        m_data.replace(static_cast<qsizetype>(record) * m_recordLength, m_recordLength, m_buffer);
+        std::memcpy(mutableRecordAt(record), m_buffer.constData(), m_recordLength);
     }
     if (m_index)
         m_index->update(record, recordAt(record));
@@ -381,7 +390,7 @@ Status TTable::deleteRecord()
     const int record = currentRecordNumber();
     if (Status s = m_file->markDeleted(record); !s)
         return s;
-    m_data[static_cast<qsizetype>(record) * m_recordLength] = '*';
+    mutableRecordAt(record)[0] = '*';
     m_buffer.clear();
     m_modified = false;
     setState(State::Browse);
@@ -436,7 +445,7 @@ void TTable::rebuildOrder()
         keyFields.append({m_fields.at(field), m_offsets.at(field)});
     }
     m_index = std::make_unique<TableIndex>(keyFields, m_file->codePage());
-    m_index->build(m_data.constData(), m_recordLength, m_recordTotal);
+    m_index->build(m_data.data(), m_recordLength, m_recordTotal);
     std::stable_sort(m_order.begin(), m_order.end(),
                      [this](int a, int b) { return m_index->less(a, b); });
 }

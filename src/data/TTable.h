@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilterExpression.h"
+#include "RecordBuffer.h"
 #include "Status.h"
 #include "TableLayout.h"
 
@@ -106,6 +107,7 @@ private:
     int fieldIndex(const QString& name) const;
     const char* currentRecord() const;
     const char* recordAt(int record) const;
+    char* mutableRecordAt(int record);
     int currentRecordNumber() const;
     QString textOf(const char* record, int field) const;
     void setState(State state);
@@ -138,7 +140,7 @@ private:
     QHash<QString, int> m_fieldByName;
     int m_recordLength = 0;
     int m_recordTotal = 0;
-    QByteArray m_data;
+    RecordBuffer m_data;
     QList<IndexTag> m_tags;
     QStringList m_warnings;
 
