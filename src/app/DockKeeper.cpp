@@ -52,18 +52,22 @@ void DockKeeper::dockAll()
 
 void DockKeeper::dock(bool floatingToo)
 {
-    QList<QToolBar*> docked;
+    QList<QToolBar*> bars;
+    QList<bool> shown;
     for (const QPointer<QToolBar>& bar : m_mainBars + QList<QPointer<QToolBar>>{m_tipsBar}) {
-        if (bar && (floatingToo || !bar->isFloating()))
-            docked.append(bar);
+        if (bar && (floatingToo || !bar->isFloating())) {
+            bars.append(bar);
+            shown.append(!bar->isHidden());
+        }
     }
-    for (QToolBar* bar : docked) {
-        const bool shown = !bar->isHidden();
+    // Out first, all of them: a bar added back joins the last row there is.
+    for (QToolBar* bar : bars)
         m_window->removeToolBar(bar);
-        if (bar == m_tipsBar)
+    for (int i = 0; i < bars.size(); ++i) {
+        if (bars[i] == m_tipsBar && i > 0)
             m_window->addToolBarBreak(Qt::TopToolBarArea);
-        m_window->addToolBar(Qt::TopToolBarArea, bar);
-        bar->setVisible(shown);
+        m_window->addToolBar(Qt::TopToolBarArea, bars[i]);
+        bars[i]->setVisible(shown[i]);
     }
 }
 
