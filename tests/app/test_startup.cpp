@@ -1,0 +1,157 @@
+#include "Aplikace.h"
+#include "AppTestSupport.h"
+#include "TDataModule1.h"
+#include "TGradientText.h"
+#include "TIniDialog.h"
+#include "TOProgramuDialog.h"
+#include "TSpusteniDialog.h"
+#include "TTable.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void splashWindow();
+    void creationFollowsTheTableAndMovesTheBar();
+    void everythingIsMadeOnceAndNothingShown();
+    void dialogsReachTheirCommands();
+    void aboutWindow();
+    void tablesPointAtTheDataFolder();
+    void mainWindowHoldsTheEndpointForTheRun();
+
+private:
+    std::unique_ptr<TestProgramFolder> m_program;
+};
+
+void TestStartup::init()
+{
+    m_program = std::make_unique<TestProgramFolder>();
+    QVERIFY(m_program->isValid());
+}
+
+void TestStartup::cleanup()
+{
+    m_program.reset();
+}
+
+void TestStartup::splashWindow()
+{
+    TSpusteniDialog splash;
+    QCOMPARE(splash.objectName(), QStringLiteral("SpusteniDialog"));
+    QCOMPARE(splash.size(), QSize(339, 288));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    auto* metr = splash.findChild<QProgressBar*>("Metr");
+    QVERIFY(metr);
+    QCOMPARE(metr->size(), QSize(231, 17));
+    QCOMPARE(metr->minimum(), 0);
+    QCOMPARE(metr->maximum(), 100);
+    QVERIFY(!metr->isTextVisible());
+    // The bar at the lower right, the patience text at the lower left.
+    QVERIFY(metr->geometry().right() > 339 - 20 && metr->geometry().bottom() > 288 - 20);
+    auto* patience = splash.findChild<QLabel*>("Strpeni");
+    QCOMPARE(patience->text(), QStringLiteral("Malé strpení, spouštím program"));
+    QVERIFY(patience->x() < 20 && patience->y() > 288 / 2);
+    QStringList titles;
+    for (TGradientText* text : splash.findChildren<TGradientText*>())
+        titles << text->text();
+    QCOMPARE(titles, (QStringList{"Fonarium 2000", "verze 5.0"}));
+    const QImage picture = splash.grab().toImage();
+    QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(1, 150), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(3, 150), QColor(255, 255, 224));
+    QCOMPARE(picture.pixelColor(338, 287), QColor(Qt::black));
+}
+
+void TestStartup::creationFollowsTheTableAndMovesTheBar()
+{
+    TSpusteniDialog splash;
+    auto* metr = splash.findChild<QProgressBar*>("Metr");
+    Aplikace aplikace(m_program->folder(), QString());
+    QStringList steps;
+    connect(metr, &QProgressBar::valueChanged, this,
+            [&steps](int value) { steps << QString::number(value); });
+    connect(&aplikace, &Aplikace::created, this, [&steps](const QString& name) { steps << name; });
+    aplikace.create(&splash);
+    QCOMPARE(steps, (QStringList{"3", "DataModule1", "6", "HlavniDialog", "24", "PomocnikDialog",
+                                 "27", "IniDialog", "69", "OProgramuDialog", "75", "100"}));
+    QCOMPARE(splash.progress(), 100);
+}
+
+void TestStartup::everythingIsMadeOnceAndNothingShown()
+{
+    Aplikace aplikace(m_program->folder(), QString());
+    aplikace.create(nullptr);
+    QStringList windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->objectName().isEmpty() && !qobject_cast<QMenu*>(widget))
+            windows << widget->objectName();
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+    }
+    windows.sort();
+    QCOMPARE(windows,
+             (QStringList{"HlavniDialog", "IniDialog", "OProgramuDialog", "PomocnikDialog"}));
+    QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
+    QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
+    QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());
+}
+
+void TestStartup::dialogsReachTheirCommands()
+{
+    Aplikace aplikace(m_program->folder(), QString());
+    aplikace.create(nullptr);
+    TRIGGER(aplikace.hlavni(), "MN5");
+    QVERIFY(aplikace.ini()->isVisible());
+    QTest::keyClick(aplikace.ini(), Qt::Key_Escape);
+    TRIGGER(aplikace.hlavni(), "Oprogramu");
+    QVERIFY(aplikace.oProgramu()->isVisible());
+}
+
+void TestStartup::aboutWindow()
+{
+    TOProgramuDialog about(m_program->path());
+    QCOMPARE(about.objectName(), QStringLiteral("OProgramuDialog"));
+    QStringList titles;
+    for (TGradientText* text : about.findChildren<TGradientText*>())
+        titles << text->text();
+    QCOMPARE(titles, (QStringList{"Fonarium 2000", "verze 5.0"}));
+    about.ukazat();
+    QVERIFY(about.isVisible());
+    QTest::keyClick(&about, Qt::Key_Return);
+    QVERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+void TestStartup::tablesPointAtTheDataFolder()
+{
+    Aplikace aplikace(m_program->folder(), QString());
+    aplikace.create(nullptr);
+    for (int number = 1; number <= TDataModule1::kTables; ++number) {
+        TTable* table = aplikace.dataModule()->table(number);
+        QCOMPARE(table->databaseName(), m_program->folder().dataFolder());
+        QVERIFY(!table->isActive());
+    }
+}
+
+void TestStartup::mainWindowHoldsTheEndpointForTheRun()
+{
+    const QString endpoint = testEndpoint();
+    auto aplikace = std::make_unique<Aplikace>(m_program->folder(), endpoint);
+    QVERIFY(!InstanceGuard::isRunning(endpoint));
+    aplikace->create(nullptr);
+    QVERIFY(InstanceGuard::isRunning(endpoint));
+    aplikace.reset();
+    QVERIFY(!InstanceGuard::isRunning(endpoint));
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
