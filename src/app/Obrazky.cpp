@@ -13,11 +13,13 @@ QByteArray svgText(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QPixmap render(const QByteArray& svg, const QSize& size)
+QPixmap render(const QByteArray& svg, const QSize& size, const QRectF& area = {})
 {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(svg);
+    if (!area.isNull())
+        renderer.setViewBox(area);
     if (renderer.isValid()) {
         QPainter painter(&pixmap);
         renderer.render(&painter);
@@ -52,6 +54,11 @@ QPixmap obrazek(const QString& name)
 {
     const QByteArray svg = svgText(name);
     return render(svg, QSvgRenderer(svg).defaultSize());
+}
+
+QPixmap vyrez(const QString& name, const QRectF& area, const QSize& size)
+{
+    return render(svgText(name), size, area);
 }
 
 QPixmap slot(int slot, const QSize& size)

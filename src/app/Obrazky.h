@@ -16,6 +16,8 @@ QIcon ikona(const QString& name);
 QPixmap obrazek(const QString& name, const QSize& size);
 // The picture at the size its file declares.
 QPixmap obrazek(const QString& name);
+// Only the part `area` of the picture (in its own units), drawn at `size`.
+QPixmap vyrez(const QString& name, const QRectF& area, const QSize& size);
 
 // A carrier disc bearing the slot's digit, in the slot's own colour.
 QPixmap slot(int slot, const QSize& size);

@@ -24,7 +24,9 @@ void TOProgramuDialog::createContents(const QString& programFolder)
 {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Obrazek"));
-    picture->setPixmap(obrazky::obrazek(QStringLiteral("plocha"), QSize(255, 150)));
+    // The carriers of the document-area picture, without its lettering.
+    picture->setPixmap(
+        obrazky::vyrez(QStringLiteral("plocha"), QRectF(10, 5, 320, 150), QSize(256, 120)));
     auto* title = new TGradientText(QStringLiteral("Fonarium 2000"), 22, this);
     title->setObjectName(QStringLiteral("Nazev"));
     auto* version = new TGradientText(QStringLiteral("verze 5.0"), 13, this);

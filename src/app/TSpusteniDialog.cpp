@@ -3,13 +3,16 @@
 #include "TGradientMetr.h"
 #include "TGradientText.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 constexpr int kFrame = 2;
 const QColor kPanel(0xff, 0xff, 0xe0);
+constexpr int kShowTimeoutMs = 1000;
 } // namespace
 
 TSpusteniDialog::TSpusteniDialog(QWidget* parent)
@@ -45,6 +48,17 @@ void TSpusteniDialog::createMetr()
     m_metr->setGeometry(width() - kFrame - 10 - 231, height() - kFrame - 10 - 17, 231, 17);
 }
 
+void TSpusteniDialog::showPainted()
+{
+    show();
+    if (m_painted)
+        return;
+    QEventLoop waiting;
+    connect(this, &TSpusteniDialog::painted, &waiting, &QEventLoop::quit);
+    QTimer::singleShot(kShowTimeoutMs, &waiting, &QEventLoop::quit);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 void TSpusteniDialog::setProgress(int value)
 {
     m_metr->setValue(value);
@@ -68,4 +82,8 @@ void TSpusteniDialog::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.fillRect(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame), kPanel);
+    if (!m_painted) {
+        m_painted = true;
+        emit painted();
+    }
 }

@@ -16,11 +16,18 @@ public:
 
     explicit TSpusteniDialog(QWidget* parent = nullptr);
 
+    // Shows the window and returns once it is on the screen (or after a second
+    // on a window system that never says so).
+    void showPainted();
+
     // Paints at once: there is no event loop yet while the program starts.
     void setProgress(int value);
     int progress() const;
 
     void centreOnScreen();
+
+signals:
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,4 +37,5 @@ private:
     void createMetr();
 
     TGradientMetr* m_metr = nullptr;
+    bool m_painted = false;
 };

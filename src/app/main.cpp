@@ -23,8 +23,7 @@ int warnAndEnd(QApplication& app, const ProgramFolder& folder)
 int run(QApplication& app, const ProgramFolder& folder)
 {
     TSpusteniDialog splash;
-    splash.show();
-    QCoreApplication::processEvents();
+    splash.showPainted();
     // A damaged or half-copied program folder still starts; only what is missing is made.
     programlayout::layOut(folder.programFolder());
     Aplikace aplikace(folder, THlavniDialog::instanceEndpoint());
