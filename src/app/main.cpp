@@ -2,6 +2,8 @@
 #include "ProgramLayout.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -35,6 +37,15 @@ int run(QApplication& app, const ProgramFolder& folder)
     return app.exec();
 }
 
+// The program speaks Czech whatever the desktop's language; the platform's own
+// dialogs (printer set-up) follow when Qt's Czech texts are installed.
+void speakCzech(QApplication& app, QTranslator& translator)
+{
+    if (translator.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -42,6 +53,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(THlavniDialog::kCaption);
     QApplication::setQuitOnLastWindowClosed(false);
+    QTranslator czech;
+    speakCzech(app, czech);
     const ProgramFolder folder = ProgramFolder::ofApplication();
     if (InstanceGuard::isRunning(THlavniDialog::instanceEndpoint()))
         return warnAndEnd(app, folder);
