@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
 
 // Ends the event loop without closing the remaining windows: closing the
@@ -24,13 +26,13 @@ int warnAndEnd(QApplication& app, const ProgramFolder& folder)
 
 int run(QApplication& app, const ProgramFolder& folder)
 {
-    TSpusteniDialog splash;
-    splash.showPainted();
+    auto splash = std::make_unique<TSpusteniDialog>();
+    splash->showPainted();
     // A damaged or half-copied program folder still starts; only what is missing is made.
     programlayout::layOut(folder.programFolder());
     Aplikace aplikace(folder, THlavniDialog::instanceEndpoint());
-    aplikace.create(&splash);
-    splash.hide();
+    aplikace.create(splash.get());
+    splash.reset();
     QObject::connect(aplikace.hlavni(), &THlavniDialog::ended, &app, &endProgram,
                      Qt::QueuedConnection);
     aplikace.hlavni()->showMaximized();
