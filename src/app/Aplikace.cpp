@@ -1,5 +1,7 @@
 #include "Aplikace.h"
 
+#include "HelpWindows.h"
+
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
 #include "TIniDialog.h"
@@ -21,6 +23,9 @@ const QList<Aplikace::Step>& Aplikace::creationOrder()
         {"DataModule1", 6, &Aplikace::createDataModule},
         {"HlavniDialog", 24, &Aplikace::createHlavni},
         {"PomocnikDialog", 27, &Aplikace::createPomocnik},
+        {"UvitaniDialog", 33, &Aplikace::createUvitani},
+        {"NapovedaDialog", 36, &Aplikace::createNapoveda},
+        {"TipyDialog", 51, &Aplikace::createTipy},
         {"IniDialog", 69, &Aplikace::createIni},
         {"OProgramuDialog", 75, &Aplikace::createOProgramu},
     };
@@ -37,6 +42,7 @@ Aplikace::~Aplikace()
 {
     m_oProgramu.reset();
     m_ini.reset();
+    m_help.reset();
     m_pomocnik.reset();
     m_hlavni.reset();
     m_data.reset();
@@ -72,6 +78,25 @@ void Aplikace::createPomocnik()
 {
     m_pomocnik = std::make_unique<TPomocnikDialog>(m_folder.programFolder(), m_zvuky);
     m_hlavni->attachAssistant(m_pomocnik.get());
+}
+
+void Aplikace::createUvitani()
+{
+    m_help = std::make_unique<HelpWindows>(*m_hlavni);
+    m_help->createUvitani();
+}
+
+void Aplikace::createNapoveda()
+{
+    m_help->createNapoveda();
+}
+
+// The tips window completes the help windows; only now can the main window
+// hand its commands and its tip line over to them.
+void Aplikace::createTipy()
+{
+    m_help->createTipy();
+    m_hlavni->attachHelp(m_help.get());
 }
 
 void Aplikace::createIni()

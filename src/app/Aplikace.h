@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class HelpWindows;
 class TDataModule1;
 class THlavniDialog;
 class TIniDialog;
@@ -47,6 +48,7 @@ public:
     TPomocnikDialog* pomocnik() const { return m_pomocnik.get(); }
     TIniDialog* ini() const { return m_ini.get(); }
     TOProgramuDialog* oProgramu() const { return m_oProgramu.get(); }
+    HelpWindows* help() const { return m_help.get(); }
 
 signals:
     void created(const QString& name);
@@ -55,6 +57,9 @@ private:
     void createDataModule();
     void createHlavni();
     void createPomocnik();
+    void createUvitani();
+    void createNapoveda();
+    void createTipy();
     void createIni();
     void createOProgramu();
 
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<TDataModule1> m_data;
     std::unique_ptr<THlavniDialog> m_hlavni;
     std::unique_ptr<TPomocnikDialog> m_pomocnik;
+    std::unique_ptr<HelpWindows> m_help;
     std::unique_ptr<TIniDialog> m_ini;
     std::unique_ptr<TOProgramuDialog> m_oProgramu;
 };

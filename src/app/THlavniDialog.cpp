@@ -1,5 +1,9 @@
 #include "THlavniDialog.h"
 
+#include "ElectronicManual.h"
+#include "HelpWindows.h"
+#include "TipStepper.h"
+
 #include "CommandRouter.h"
 #include "CommandTable.h"
 #include "DockKeeper.h"
@@ -125,6 +129,27 @@ bool THlavniDialog::claimInstance(const QString& endpoint)
 void THlavniDialog::attachAssistant(TPomocnikDialog* pomocnik)
 {
     m_pomocnik = pomocnik;
+    if (m_help && pomocnik)
+        connect(pomocnik, &TPomocnikDialog::doubleClicked, m_help,
+                &HelpWindows::showWelcomeFromFigure, Qt::UniqueConnection);
+}
+
+void THlavniDialog::attachHelp(HelpWindows* help)
+{
+    m_help = help;
+    TipStepper& stepper = help->tipStepper();
+    connect(&stepper, &TipStepper::tipChanged, this, &THlavniDialog::showTipText);
+    connect(&stepper, &TipStepper::availabilityChanged, this, [this](bool available) {
+        m_router->setAvailable(QStringLiteral("TT1"), available);
+        m_router->setAvailable(QStringLiteral("TT2"), available);
+    });
+    route(QStringLiteral("TT1"), help, [&stepper] { stepper.previous(); });
+    route(QStringLiteral("TT2"), help, [&stepper] { stepper.next(); });
+    route(QStringLiteral("MN4"), help, [help] { help->showTips(); });
+    route(QStringLiteral("Napoveda1"), help, [help] { help->showHelp(); });
+    route(QStringLiteral("EM"), help, [help] { help->startManual(); });
+    attachAssistant(m_pomocnik);
+    updateManualCommands();
 }
 
 QAction* THlavniDialog::action(const QString& name) const
@@ -450,6 +475,7 @@ void THlavniDialog::connectMenus()
     aboutToShow("MenuSoubor", &THlavniDialog::updateFileMenu);
     aboutToShow("MenuOkno", &THlavniDialog::updateWindowState);
     aboutToShow("MenuNastroje", &THlavniDialog::updateToolsMenu);
+    aboutToShow("MenuNapoveda", &THlavniDialog::updateManualCommands);
 }
 
 // ---------------------------------------------------------------- state
@@ -540,18 +566,17 @@ void THlavniDialog::showEvent(QShowEvent* event)
 void THlavniDialog::firstShowing()
 {
     updateManualCommands();
+    if (m_help) {
+        m_help->presentAtStart();
+        return;
+    }
     openTips();
     startAssistant();
 }
 
 void THlavniDialog::updateManualCommands()
 {
-    const QString html = ProgramFolder::findFile(
-        ProgramFolder::findFile(m_folder.programFolder(), QStringLiteral("Html")),
-        QStringLiteral("Fonarium2000"));
-    const bool manual =
-        ProgramFolder::fileExists(m_folder.programFolder(), QStringLiteral("ManualKorvex.exe")) &&
-        ProgramFolder::fileExists(html, QStringLiteral("Index.htm"));
+    const bool manual = ElectronicManual(m_folder).isInstalled();
     m_router->setAvailable(QStringLiteral("EM"), manual);
     m_router->setAvailable(QStringLiteral("EM1"), manual);
 }
@@ -569,6 +594,12 @@ void THlavniDialog::openTips()
     connect(tips, &TTable::cursorMoved, this, &THlavniDialog::showTip, Qt::UniqueConnection);
     connect(tips, &TTable::recordChanged, this, &THlavniDialog::showTip, Qt::UniqueConnection);
     showTip();
+}
+
+void THlavniDialog::showTipText(const QString& tip)
+{
+    m_tip->setText(tip.trimmed());
+    m_tip->setCursorPosition(0);
 }
 
 void THlavniDialog::showTip()

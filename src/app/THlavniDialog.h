@@ -12,6 +12,7 @@
 #include <memory>
 
 class CommandRouter;
+class HelpWindows;
 class DockKeeper;
 class InstanceGuard;
 class QActionGroup;
@@ -53,6 +54,9 @@ public:
     bool claimInstance(const QString& endpoint);
 
     void attachAssistant(TPomocnikDialog* pomocnik);
+    // The tips, welcome and help windows: their commands, the tip line and the
+    // presentation at the first showing go through them once attached.
+    void attachHelp(HelpWindows* help);
     TPomocnikDialog* assistant() const { return m_pomocnik; }
 
     QAction* action(const QString& name) const;
@@ -127,6 +131,7 @@ private:
     void updateManualCommands();
     void openTips();
     void showTip();
+    void showTipText(const QString& tip);
     void startAssistant();
 
     void closeDatabaseWindow();
@@ -141,6 +146,7 @@ private:
     TDataModule1* m_data;
     TZvuky* m_zvuky;
     QPointer<TPomocnikDialog> m_pomocnik;
+    HelpWindows* m_help = nullptr;
 
     CommandRouter* m_router = nullptr;
     ViewState* m_view = nullptr;

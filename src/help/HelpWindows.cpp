@@ -16,15 +16,34 @@ constexpr int kTipsTable = 6;
 HelpWindows::HelpWindows(HlavniSluzby& sluzby, QObject* parent)
     : QObject(parent), m_sluzby(sluzby),
       m_stepper(new TipStepper(
-          sluzby.dataModule() ? sluzby.dataModule()->table(kTipsTable) : nullptr, this)),
-      m_napoveda(std::make_unique<TNapovedaDialog>(sluzby)),
-      m_uvitani(std::make_unique<TUvitaniDialog>(sluzby)),
-      m_tipy(std::make_unique<TTipyDialog>(sluzby, *m_stepper))
+          sluzby.dataModule() ? sluzby.dataModule()->table(kTipsTable) : nullptr, this))
 {
-    connect(m_tipy.get(), &TTipyDialog::welcomeRequested, m_uvitani.get(),
-            &TUvitaniDialog::showAtStart);
+}
+
+void HelpWindows::createUvitani()
+{
+    m_uvitani = std::make_unique<TUvitaniDialog>(m_sluzby);
+}
+
+void HelpWindows::createNapoveda()
+{
+    m_napoveda = std::make_unique<TNapovedaDialog>(m_sluzby);
     connect(m_uvitani.get(), &TUvitaniDialog::helpListRequested, m_napoveda.get(),
             &TNapovedaDialog::showList);
+}
+
+void HelpWindows::createTipy()
+{
+    m_tipy = std::make_unique<TTipyDialog>(m_sluzby, *m_stepper);
+    connect(m_tipy.get(), &TTipyDialog::welcomeRequested, m_uvitani.get(),
+            &TUvitaniDialog::showAtStart);
+}
+
+void HelpWindows::createAll()
+{
+    createUvitani();
+    createNapoveda();
+    createTipy();
 }
 
 HelpWindows::~HelpWindows() = default;

@@ -26,6 +26,14 @@ public:
     explicit HelpWindows(HlavniSluzby& sluzby, QObject* parent = nullptr);
     ~HelpWindows() override;
 
+    // The windows are made one by one, each at its place in the program's
+    // creation order: the welcome balloon, the help balloon, the tips window.
+    void createUvitani();
+    void createNapoveda();
+    void createTipy();
+    // All three at once, for callers that do not count the steps.
+    void createAll();
+
     // The main window's first showing: opens the tips table (the toolbar's
     // tip line follows `tipStepper()`), then shows the tips window, or the
     // welcome balloon and the figure, as the settings say.

@@ -1,14 +1,19 @@
 #include "Aplikace.h"
 #include "AppTestSupport.h"
+#include "HelpWindows.h"
 #include "TDataModule1.h"
 #include "TGradientText.h"
 #include "TIniDialog.h"
+#include "TNapovedaDialog.h"
 #include "TOProgramuDialog.h"
 #include "TSpusteniDialog.h"
 #include "TTable.h"
+#include "TTipyDialog.h"
+#include "TipStepper.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 
@@ -24,6 +29,7 @@ private slots:
     void creationFollowsTheTableAndMovesTheBar();
     void everythingIsMadeOnceAndNothingShown();
     void dialogsReachTheirCommands();
+    void tipLineStepsWithTheTipsWindow();
     void aboutWindow();
     void tablesPointAtTheDataFolder();
     void mainWindowHoldsTheEndpointForTheRun();
@@ -83,7 +89,8 @@ void TestStartup::creationFollowsTheTableAndMovesTheBar()
     connect(&aplikace, &Aplikace::created, this, [&steps](const QString& name) { steps << name; });
     aplikace.create(&splash);
     QCOMPARE(steps, (QStringList{"3", "DataModule1", "6", "HlavniDialog", "24", "PomocnikDialog",
-                                 "27", "IniDialog", "69", "OProgramuDialog", "75", "100"}));
+                                 "27", "UvitaniDialog", "33", "NapovedaDialog", "36", "TipyDialog",
+                                 "51", "IniDialog", "69", "OProgramuDialog", "75", "100"}));
     QCOMPARE(splash.progress(), 100);
 }
 
@@ -98,8 +105,8 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     }
     windows.sort();
-    QCOMPARE(windows,
-             (QStringList{"HlavniDialog", "IniDialog", "OProgramuDialog", "PomocnikDialog"}));
+    QCOMPARE(windows, (QStringList{"HlavniDialog", "IniDialog", "NapovedaDialog", "OProgramuDialog",
+                                   "PomocnikDialog", "TipyDialog", "UvitaniDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());
@@ -114,6 +121,28 @@ void TestStartup::dialogsReachTheirCommands()
     QTest::keyClick(aplikace.ini(), Qt::Key_Escape);
     TRIGGER(aplikace.hlavni(), "Oprogramu");
     QVERIFY(aplikace.oProgramu()->isVisible());
+    aplikace.oProgramu()->hide();
+    TRIGGER(aplikace.hlavni(), "MN4");
+    QVERIFY(aplikace.help()->tipyDialog()->isVisible());
+    aplikace.help()->tipyDialog()->hide();
+    TRIGGER(aplikace.hlavni(), "Napoveda1");
+    QVERIFY(aplikace.help()->napovedaDialog()->isVisible());
+}
+
+void TestStartup::tipLineStepsWithTheTipsWindow()
+{
+    Aplikace aplikace(m_program->folder(), QString());
+    aplikace.create(nullptr);
+    aplikace.help()->tipStepper().open();
+    auto* line = aplikace.hlavni()->findChild<QLineEdit*>("TipDne");
+    QVERIFY(line);
+    const QString first = line->text();
+    QVERIFY(!first.isEmpty());
+    TRIGGER(aplikace.hlavni(), "TT2");
+    QVERIFY(line->text() != first);
+    QCOMPARE(line->text(), aplikace.help()->tipStepper().tip().trimmed());
+    TRIGGER(aplikace.hlavni(), "TT1");
+    QCOMPARE(line->text(), first);
 }
 
 void TestStartup::aboutWindow()

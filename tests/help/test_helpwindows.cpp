@@ -54,6 +54,7 @@ void TestHelpWindows::init()
     m_folder = std::make_unique<HelpFolder>();
     m_sluzby = std::make_unique<FakeSluzby>(m_folder->path());
     m_help = std::make_unique<HelpWindows>(*m_sluzby);
+    m_help->createAll();
 }
 
 void TestHelpWindows::cleanup()
