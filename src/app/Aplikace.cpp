@@ -1,6 +1,9 @@
 #include "Aplikace.h"
 
+#include "DatabaseWindows.h"
 #include "HelpWindows.h"
+#include "TNovyDialog.h"
+#include "TVymazatDialog.h"
 
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
@@ -23,11 +26,19 @@ const QList<Aplikace::Step>& Aplikace::creationOrder()
         {"DataModule1", 6, &Aplikace::createDataModule},
         {"HlavniDialog", 24, &Aplikace::createHlavni},
         {"PomocnikDialog", 27, &Aplikace::createPomocnik},
+        {"NovyDialog", 30, &Aplikace::createNovy},
         {"UvitaniDialog", 33, &Aplikace::createUvitani},
         {"NapovedaDialog", 36, &Aplikace::createNapoveda},
+        {"EditaceDialog", 39, &Aplikace::createEditace},
+        {"ZrusitVolitelnyDialog", 42, &Aplikace::createZrusitVolitelny},
+        {"JmenoDialog", 45, &Aplikace::createJmeno},
+        {"DotazJmenoDialog", 48, &Aplikace::createDotazJmeno},
         {"TipyDialog", 51, &Aplikace::createTipy},
+        {"OtevreniDialog", 54, &Aplikace::createOtevreni},
+        {"VymazatDialog", 66, &Aplikace::createVymazat},
         {"IniDialog", 69, &Aplikace::createIni},
         {"OProgramuDialog", 75, &Aplikace::createOProgramu},
+        {"DotazKonecDialog", 81, &Aplikace::createDotazKonec},
     };
     return steps;
 }
@@ -42,6 +53,7 @@ Aplikace::~Aplikace()
 {
     m_oProgramu.reset();
     m_ini.reset();
+    m_databases.reset();
     m_help.reset();
     m_pomocnik.reset();
     m_hlavni.reset();
@@ -78,6 +90,55 @@ void Aplikace::createPomocnik()
 {
     m_pomocnik = std::make_unique<TPomocnikDialog>(m_folder.programFolder(), m_zvuky);
     m_hlavni->attachAssistant(m_pomocnik.get());
+}
+
+// The database dialogs come one by one between the help windows; the main
+// window's commands reach them as soon as each exists.
+void Aplikace::createNovy()
+{
+    m_databases = std::make_unique<DatabaseWindows>(*m_hlavni);
+    m_databases->createNovy();
+    TNovyDialog* novy = m_databases->novyDialog();
+    m_hlavni->route(QStringLiteral("MS1"), novy, [novy] { novy->ask(); });
+}
+
+void Aplikace::createEditace()
+{
+    m_databases->createEditace();
+}
+
+void Aplikace::createZrusitVolitelny()
+{
+    m_databases->createZrusitVolitelny();
+}
+
+void Aplikace::createJmeno()
+{
+    m_databases->createJmeno();
+}
+
+void Aplikace::createDotazJmeno()
+{
+    m_databases->createDotazJmeno();
+}
+
+void Aplikace::createOtevreni()
+{
+    m_databases->createOtevreni();
+    TOtevreniDialog* otevreni = m_databases->otevreniDialog();
+    m_hlavni->route(QStringLiteral("MS2"), otevreni, [otevreni] { otevreni->ask(); });
+}
+
+void Aplikace::createVymazat()
+{
+    m_databases->createVymazat();
+    TVymazatDialog* vymazat = m_databases->vymazatDialog();
+    m_hlavni->route(QStringLiteral("MN1"), vymazat, [vymazat] { vymazat->ask(); });
+}
+
+void Aplikace::createDotazKonec()
+{
+    m_databases->createDotazKonec();
 }
 
 void Aplikace::createUvitani()

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class DatabaseWindows;
 class HelpWindows;
 class TDataModule1;
 class THlavniDialog;
@@ -49,6 +50,7 @@ public:
     TIniDialog* ini() const { return m_ini.get(); }
     TOProgramuDialog* oProgramu() const { return m_oProgramu.get(); }
     HelpWindows* help() const { return m_help.get(); }
+    DatabaseWindows* databases() const { return m_databases.get(); }
 
 signals:
     void created(const QString& name);
@@ -57,11 +59,19 @@ private:
     void createDataModule();
     void createHlavni();
     void createPomocnik();
+    void createNovy();
     void createUvitani();
     void createNapoveda();
+    void createEditace();
+    void createZrusitVolitelny();
+    void createJmeno();
+    void createDotazJmeno();
     void createTipy();
+    void createOtevreni();
+    void createVymazat();
     void createIni();
     void createOProgramu();
+    void createDotazKonec();
 
     ProgramFolder m_folder;
     QString m_endpoint;
@@ -70,6 +80,7 @@ private:
     std::unique_ptr<THlavniDialog> m_hlavni;
     std::unique_ptr<TPomocnikDialog> m_pomocnik;
     std::unique_ptr<HelpWindows> m_help;
+    std::unique_ptr<DatabaseWindows> m_databases;
     std::unique_ptr<TIniDialog> m_ini;
     std::unique_ptr<TOProgramuDialog> m_oProgramu;
 };

@@ -12,6 +12,7 @@
 #include "Obrazky.h"
 #include "PrinterSetup.h"
 #include "TDataModule1.h"
+#include "TDatabazeDialog.h"
 #include "TDokumenty.h"
 #include "TLookOut.h"
 #include "TPomocnikDialog.h"
@@ -79,6 +80,14 @@ QString windowListItem(int slot)
     return QLatin1Char('o') + QString::number(slot) + QLatin1Char('1');
 }
 const QSize kRestoredSize(1000, 700);
+
+// The Okno item names a database as the chooser lists it.
+QString listedName(const QMdiSubWindow* window)
+{
+    const auto* database = qobject_cast<const TDatabazeDialog*>(window);
+    return database && !database->databaseName().isEmpty() ? database->databaseName()
+                                                           : window->windowTitle();
+}
 
 } // namespace
 
@@ -529,7 +538,7 @@ void THlavniDialog::syncWindowList()
         item->setCheckable(true);
         item->setChecked(window && window == current);
         if (window)
-            item->setText(window->windowTitle());
+            item->setText(listedName(window));
         any = any || window;
     }
     if (auto* separator = findChild<QAction*>(QStringLiteral("OknaOddelovac")))
@@ -739,6 +748,36 @@ int THlavniDialog::activeDatabaseSlot() const
     return m_dokumenty->currentSlot();
 }
 
+void THlavniDialog::addDocumentWindow(QMdiSubWindow* window)
+{
+    m_dokumenty->addSubWindow(window);
+}
+
+QMdiSubWindow* THlavniDialog::documentWindow(int slot) const
+{
+    return m_dokumenty->databaseWindow(slot);
+}
+
+void THlavniDialog::setCommandAvailable(const QString& name, bool available)
+{
+    m_router->setAvailable(name, available);
+}
+
+void THlavniDialog::setPartEnabled(const QString& name, bool enabled)
+{
+    if (auto* menu = findChild<QMenu*>(name)) {
+        menu->menuAction()->setEnabled(enabled);
+        return;
+    }
+    if (auto* part = findChild<QWidget*>(name))
+        part->setEnabled(enabled);
+}
+
+void THlavniDialog::closeMain()
+{
+    close();
+}
+
 // ---------------------------------------------------------------- events
 
 bool THlavniDialog::eventFilter(QObject* watched, QEvent* event)
@@ -752,9 +791,38 @@ bool THlavniDialog::eventFilter(QObject* watched, QEvent* event)
 
 void THlavniDialog::closeEvent(QCloseEvent* event)
 {
+    if (exitStoppedByDatabase()) {
+        event->ignore();
+        return;
+    }
     writeExitSettings();
     event->accept();
     emit ended();
+}
+
+// An edited record, then an edited loan card, of the databases in slot order
+// stops the exit: that window is asked to close and asks its own question.
+bool THlavniDialog::exitStoppedByDatabase()
+{
+    const IniFile ini(m_folder.programIniPath());
+    QList<TDatabazeDialog*> open;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const bool keyed = ini.readString(QStringLiteral("Otevreni"),
+                                          QStringLiteral("Databaze%1").arg(slot)) == "1";
+        if (auto* window = qobject_cast<TDatabazeDialog*>(m_dokumenty->databaseWindow(slot));
+            window && keyed)
+            open.append(window);
+    }
+    for (bool (TDatabazeDialog::*edited)() const :
+         {&TDatabazeDialog::isRecordEditing, &TDatabazeDialog::isLoanCardEditing}) {
+        for (TDatabazeDialog* window : open) {
+            if ((window->*edited)()) {
+                window->closeForExit();
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void THlavniDialog::writeExitSettings()

@@ -95,6 +95,11 @@ public:
     void showAssistant() override;
     void playSound(const QString& fileName) override;
     int activeDatabaseSlot() const override;
+    void addDocumentWindow(QMdiSubWindow* window) override;
+    QMdiSubWindow* documentWindow(int slot) const override;
+    void setCommandAvailable(const QString& name, bool available) override;
+    void setPartEnabled(const QString& name, bool enabled) override;
+    void closeMain() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -140,6 +145,7 @@ private:
     void cascade();
     void bringToFront(int slot);
     void chooseKind(const QString& item);
+    bool exitStoppedByDatabase();
     void writeExitSettings();
 
     ProgramFolder m_folder;

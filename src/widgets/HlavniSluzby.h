@@ -5,6 +5,7 @@
 #include <QString>
 
 class ProgramFolder;
+class QMdiSubWindow;
 class TDataModule1;
 struct BalloonRule;
 
@@ -39,4 +40,19 @@ public:
 
     // The slot 1-4 of the active database window, 0 when none is open.
     virtual int activeDatabaseSlot() const = 0;
+
+    // A database window joins the document area, still hidden; it shows itself.
+    virtual void addDocumentWindow(QMdiSubWindow* window) = 0;
+    // The database window of slot 1-4, or null while that database is not open.
+    virtual QMdiSubWindow* documentWindow(int slot) const = 0;
+
+    // A command item by its name ("MS4", "TD1", "UD10", "MU8"); the main window
+    // may enable it again by its own rules.
+    virtual void setCommandAvailable(const QString& name, bool available) = 0;
+    // A toolbar ("DatabazeL"), a side-bar page ("LookOutPage1") or a main menu
+    // ("MenuSoubor") as a whole.
+    virtual void setPartEnabled(const QString& name, bool enabled) = 0;
+
+    // Closes the main window the way the user does; its exit sequence decides.
+    virtual void closeMain() = 0;
 };

@@ -1,14 +1,18 @@
 #include "Aplikace.h"
 #include "AppTestSupport.h"
+#include "DatabaseWindows.h"
 #include "HelpWindows.h"
 #include "TDataModule1.h"
 #include "TGradientText.h"
 #include "TIniDialog.h"
 #include "TNapovedaDialog.h"
+#include "TNovyDialog.h"
 #include "TOProgramuDialog.h"
+#include "TOtevreniDialog.h"
 #include "TSpusteniDialog.h"
 #include "TTable.h"
 #include "TTipyDialog.h"
+#include "TVymazatDialog.h"
 #include "TipStepper.h"
 
 #include <QApplication>
@@ -88,9 +92,23 @@ void TestStartup::creationFollowsTheTableAndMovesTheBar()
             [&steps](int value) { steps << QString::number(value); });
     connect(&aplikace, &Aplikace::created, this, [&steps](const QString& name) { steps << name; });
     aplikace.create(&splash);
-    QCOMPARE(steps, (QStringList{"3", "DataModule1", "6", "HlavniDialog", "24", "PomocnikDialog",
-                                 "27", "UvitaniDialog", "33", "NapovedaDialog", "36", "TipyDialog",
-                                 "51", "IniDialog", "69", "OProgramuDialog", "75", "100"}));
+    QCOMPARE(steps, (QStringList{"3",  "DataModule1",
+                                 "6",  "HlavniDialog",
+                                 "24", "PomocnikDialog",
+                                 "27", "NovyDialog",
+                                 "30", "UvitaniDialog",
+                                 "33", "NapovedaDialog",
+                                 "36", "EditaceDialog",
+                                 "39", "ZrusitVolitelnyDialog",
+                                 "42", "JmenoDialog",
+                                 "45", "DotazJmenoDialog",
+                                 "48", "TipyDialog",
+                                 "51", "OtevreniDialog",
+                                 "54", "VymazatDialog",
+                                 "66", "IniDialog",
+                                 "69", "OProgramuDialog",
+                                 "75", "DotazKonecDialog",
+                                 "81", "100"}));
     QCOMPARE(splash.progress(), 100);
 }
 
@@ -105,8 +123,11 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     }
     windows.sort();
-    QCOMPARE(windows, (QStringList{"HlavniDialog", "IniDialog", "NapovedaDialog", "OProgramuDialog",
-                                   "PomocnikDialog", "TipyDialog", "UvitaniDialog"}));
+    QCOMPARE(windows,
+             (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "EditaceDialog", "HlavniDialog",
+                          "IniDialog", "JmenoDialog", "NapovedaDialog", "NovyDialog",
+                          "OProgramuDialog", "OtevreniDialog", "PomocnikDialog", "TipyDialog",
+                          "UvitaniDialog", "VymazatDialog", "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());
@@ -127,6 +148,18 @@ void TestStartup::dialogsReachTheirCommands()
     aplikace.help()->tipyDialog()->hide();
     TRIGGER(aplikace.hlavni(), "Napoveda1");
     QVERIFY(aplikace.help()->napovedaDialog()->isVisible());
+    aplikace.help()->napovedaDialog()->hide();
+    const QList<QPair<const char*, QWidget*>> databaseDialogs{
+        {"MS1", aplikace.databases()->novyDialog()},
+        {"MS2", aplikace.databases()->otevreniDialog()},
+        {"MN1", aplikace.databases()->vymazatDialog()}};
+    for (const auto& [command, dialog] : databaseDialogs) {
+        QAction* item = aplikace.hlavni()->action(QString::fromLatin1(command));
+        QVERIFY2(item && item->isEnabled(), command);
+        item->trigger();
+        QVERIFY2(dialog->isVisible(), command);
+        dialog->hide();
+    }
 }
 
 void TestStartup::tipLineStepsWithTheTipsWindow()

@@ -7,6 +7,8 @@
 #include "ProgramFolder.h"
 #include "TDataModule1.h"
 
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 
@@ -68,6 +70,32 @@ public:
     void playSound(const QString& fileName) override { sounds.append(fileName); }
     int activeDatabaseSlot() const override { return slot; }
 
+    void addDocumentWindow(QMdiSubWindow* window) override { documents.append(window); }
+    QMdiSubWindow* documentWindow(int wanted) const override
+    {
+        const QString name = QStringLiteral("Databaze%1Dialog").arg(wanted);
+        for (QMdiSubWindow* window : documents) {
+            if (window && window->objectName() == name)
+                return window;
+        }
+        return nullptr;
+    }
+    void setCommandAvailable(const QString& name, bool available) override
+    {
+        if (available)
+            unavailable.remove(name);
+        else
+            unavailable.insert(name);
+    }
+    void setPartEnabled(const QString& name, bool enabled) override
+    {
+        if (enabled)
+            disabledParts.remove(name);
+        else
+            disabledParts.insert(name);
+    }
+    void closeMain() override { log.append(QStringLiteral("close main")); }
+
     static bool sameRule(const BalloonRule& a, const BalloonRule& b)
     {
         return a.kind == b.kind && a.roomLeft == b.roomLeft && a.roomTop == b.roomTop &&
@@ -86,6 +114,9 @@ public:
     QStringList sounds;
     QStringList log;
     int slot = 0;
+    QList<QPointer<QMdiSubWindow>> documents;
+    QSet<QString> unavailable;
+    QSet<QString> disabledParts;
 
 private:
     ProgramFolder m_folder;

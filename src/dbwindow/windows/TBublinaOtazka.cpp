@@ -1,0 +1,115 @@
+#include "TBublinaOtazka.h"
+
+#include "BalloonRule.h"
+#include "DialogLook.h"
+#include "HlavniSluzby.h"
+#include "TOfficeButton.h"
+
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QShowEvent>
+
+namespace {
+constexpr int kTailRoom = 45;
+// The tail points at the figure's face; the figure stands with its bottom
+// level with the balloon's.
+constexpr int kTipFromBottom = 62;
+constexpr int kMargin = 12;
+constexpr QSize kButton{72, 23};
+} // namespace
+
+TBublinaOtazka::TBublinaOtazka(HlavniSluzby& sluzby, const QString& indicator, const QString& sound,
+                               QWidget* parent)
+    : TBocniBublina(sluzby, kSize, kTailRoom, kSize.height() - kTipFromBottom, parent),
+      m_guard(sluzby, indicator), m_sound(sound)
+{
+    setWindowTitle(QStringLiteral("Fonarium 2000"));
+    setFont(classicFont());
+    setFocusPolicy(Qt::StrongFocus);
+    addTitle();
+}
+
+void TBublinaOtazka::addTitle()
+{
+    auto* title = new QLabel(QStringLiteral("Fonarium 2000"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setFont(classicFont(true));
+    title->setGeometry(kMargin, 8, bodyRect().width() - 2 * kMargin, 16);
+}
+
+QLabel* TBublinaOtazka::addText(const QString& name, const QString& text)
+{
+    m_text = new QLabel(text, this);
+    m_text->setObjectName(name);
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_text->setGeometry(kMargin, 30, bodyRect().width() - 2 * kMargin, 48);
+    return m_text;
+}
+
+TOfficeButton* TBublinaOtazka::addButton(const QString& caption, const QString& hint)
+{
+    auto* button = new TOfficeButton(caption, this);
+    button->setObjectName(caption);
+    button->setFont(classicFont());
+    setHint(button, hint);
+    m_buttons.append(button);
+    // The row grows to the left so that the last button keeps the right edge.
+    const int top = height() - kButton.height() - 10;
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        const int fromRight = int(m_buttons.size()) - i;
+        m_buttons[i]->setGeometry(bodyRect().width() - kMargin - fromRight * (kButton.width() + 6) +
+                                      6,
+                                  top, kButton.width(), kButton.height());
+    }
+    if (m_buttons.size() == 1)
+        connect(button, &TOfficeButton::clicked, this, &TBublinaOtazka::yes);
+    else
+        connect(button, &TOfficeButton::clicked, this, &TBublinaOtazka::no);
+    return button;
+}
+
+void TBublinaOtazka::ask()
+{
+    showBeside(BalloonRule::side());
+    setFocus();
+}
+
+void TBublinaOtazka::showEvent(QShowEvent* event)
+{
+    TBocniBublina::showEvent(event);
+    if (event->spontaneous() || m_guard.isUp())
+        return;
+    m_guard.enter();
+    sluzby().playSound(m_sound);
+}
+
+void TBublinaOtazka::hideEvent(QHideEvent* event)
+{
+    TBocniBublina::hideEvent(event);
+    if (!event->spontaneous())
+        m_guard.leave();
+}
+
+void TBublinaOtazka::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        yes();
+        break;
+    case Qt::Key_Escape:
+        no();
+        break;
+    default:
+        TBocniBublina::keyPressEvent(event);
+    }
+}
+
+void TBublinaOtazka::reject()
+{
+    // The window system's close request counts as the last button.
+    no();
+}

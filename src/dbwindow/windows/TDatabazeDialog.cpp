@@ -1,0 +1,299 @@
+#include "TDatabazeDialog.h"
+
+#include "DialogLook.h"
+#include "FieldCodec.h"
+#include "HlavniSluzby.h"
+#include "IniFile.h"
+#include "ProgramFolder.h"
+#include "TDataModule1.h"
+#include "TDatabaze1Dialog.h"
+#include "TDatabaze2Dialog.h"
+#include "TDatabaze3Dialog.h"
+#include "TDatabaze4Dialog.h"
+#include "TDotazKonecDialog.h"
+#include "TTable.h"
+#include "TZaznamPrehled.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QMdiArea>
+#include <QMenu>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+const std::array<TDatabazeDialog::Hodnoty, 4> kHodnoty{{
+    {1, "Databaze1Dialog", "Standardní databáze", "o11", "SBD1", "AS", "A1"},
+    {2, "Databaze2Dialog", "", "o21", "SBD2", "A1", "A2"},
+    {3, "Databaze3Dialog", "", "o31", "SBD3", "A2", "A3"},
+    {4, "Databaze4Dialog", "", "o41", "SBD4", "A3", "A4"},
+}};
+
+// What needs a record in front of it: preview and print, the edit menu and
+// the record buttons of the toolbar and the side bar.
+QStringList recordCommands()
+{
+    QStringList names{"MS4", "MS5", "TS3", "TS5", "OS3", "OS4"};
+    for (int i = 1; i <= 9; ++i)
+        names << QStringLiteral("MU%1").arg(i);
+    for (int i = 1; i <= 10; ++i)
+        names << QStringLiteral("TD%1").arg(i) << QStringLiteral("UD%1").arg(i);
+    return names;
+}
+
+// The parts of the main window that act on records; the loan card stands in
+// their way while it is shown.
+const QStringList kRecordParts{"DatabazeL",    "StandardniL", "LookOutPage1",
+                               "LookOutPage2", "MenuSoubor",  "MenuUpravy"};
+
+} // namespace
+
+const TDatabazeDialog::Hodnoty& TDatabazeDialog::hodnoty(int slot)
+{
+    return kHodnoty.at(std::clamp(slot, 1, 4) - 1);
+}
+
+TDatabazeDialog* TDatabazeDialog::create(int slot, HlavniSluzby& sluzby, TDotazKonecDialog* dotaz)
+{
+    switch (slot) {
+    case 1:
+        return new TDatabaze1Dialog(sluzby, dotaz);
+    case 2:
+        return new TDatabaze2Dialog(sluzby, dotaz);
+    case 3:
+        return new TDatabaze3Dialog(sluzby, dotaz);
+    case 4:
+        return new TDatabaze4Dialog(sluzby, dotaz);
+    default:
+        return nullptr;
+    }
+}
+
+TDatabazeDialog::TDatabazeDialog(int slot, HlavniSluzby& sluzby, TDotazKonecDialog* dotaz,
+                                 QWidget* parent)
+    : QMdiSubWindow(parent), m_hodnoty(hodnoty(slot)), m_sluzby(sluzby), m_dotaz(dotaz)
+{
+    setObjectName(QString::fromLatin1(m_hodnoty.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(m_hodnoty.caption));
+    m_databaseName =
+        slot == 1 ? QStringLiteral("Standardní databáze programu Fonarium") : QString();
+    setStatusTip(QStringLiteral("Stiskněte klávesu F1 pro nápovědu"));
+    createContents();
+    createPopupMenus();
+    connect(this, &QMdiSubWindow::aboutToActivate, this, &TDatabazeDialog::activated);
+}
+
+void TDatabazeDialog::createContents()
+{
+    m_plocha = new QWidget(this);
+    m_plocha->setObjectName(QStringLiteral("Plocha"));
+    m_plocha->setStatusTip(statusTip());
+    m_plocha->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_layout = new QVBoxLayout(m_plocha);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_editor = new TZaznamPrehled(table(), m_plocha);
+    m_layout->addWidget(m_editor);
+    setWidget(m_plocha);
+    connect(m_plocha, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!m_current->isEmpty())
+            m_current->popup(m_plocha->mapToGlobal(at));
+    });
+}
+
+void TDatabazeDialog::createPopupMenus()
+{
+    m_popup1 = new QMenu(this);
+    m_popup1->setObjectName(QStringLiteral("PopupMenu1"));
+    m_popup2 = new QMenu(this);
+    m_popup2->setObjectName(QStringLiteral("PopupMenu2"));
+    m_current = m_popup1;
+}
+
+TTable* TDatabazeDialog::table() const
+{
+    return m_sluzby.dataModule() ? m_sluzby.dataModule()->slotTable(slot()) : nullptr;
+}
+
+void TDatabazeDialog::setDatabaseName(const QString& name)
+{
+    m_databaseName = name;
+    if (*m_hodnoty.caption == '\0')
+        setWindowTitle(name);
+}
+
+void TDatabazeDialog::setEditor(QWidget* editor)
+{
+    if (!editor || editor == m_editor)
+        return;
+    delete m_editor;
+    m_editor = editor;
+    m_layout->addWidget(editor);
+}
+
+const QStringList& TDatabazeDialog::recordEditorNames()
+{
+    static const QStringList names = [] {
+        QStringList list{"C1", "D1", "D2", "N1", "J1", "I1", "F1", "P1"};
+        for (int i = 1; i <= 30; ++i)
+            list << QStringLiteral("M%1").arg(i) << QStringLiteral("T%1").arg(i);
+        return list;
+    }();
+    return names;
+}
+
+bool TDatabazeDialog::childEnabled(const char* name) const
+{
+    const QString objectName = QString::fromLatin1(name);
+    // Measured against the window itself: a dialog that disables the main
+    // window does not end the editing.
+    if (const auto* widget = findChild<QWidget*>(objectName))
+        return widget->isEnabledTo(this);
+    if (const auto* action = findChild<QAction*>(objectName))
+        return action->isEnabled();
+    return false;
+}
+
+bool TDatabazeDialog::isRecordEditing() const
+{
+    return childEnabled("C1");
+}
+
+bool TDatabazeDialog::isLoanCardShown() const
+{
+    const auto* panel = findChild<QWidget*>(QStringLiteral("Panel10"));
+    return panel && panel->isVisibleTo(this);
+}
+
+bool TDatabazeDialog::isLoanCardEditing() const
+{
+    return childEnabled("TD5");
+}
+
+void TDatabazeDialog::setRecordEditorsEnabled(bool enabled)
+{
+    for (const QString& name : recordEditorNames()) {
+        if (auto* editor = findChild<QWidget*>(name))
+            editor->setEnabled(enabled);
+    }
+    // The total is filled by saving and never typed.
+    if (auto* total = findChild<QWidget*>(QStringLiteral("S1")); total && !enabled)
+        total->setEnabled(false);
+}
+
+void TDatabazeDialog::setClientSize(const QSize& size)
+{
+    const QMargins frame = contentsMargins();
+    resize(size.width() + frame.left() + frame.right(),
+           size.height() + frame.top() + frame.bottom());
+    if (widget() && widget()->size() != size && widget()->isVisible())
+        resize(this->size() - widget()->size() + size);
+}
+
+void TDatabazeDialog::ukazat()
+{
+    show();
+    setClientSize(kClientSize);
+    if (QMdiArea* area = mdiArea())
+        area->setActiveSubWindow(this);
+}
+
+void TDatabazeDialog::activated()
+{
+    const bool card = isLoanCardShown();
+    m_current = card ? m_popup2 : m_popup1;
+    for (const QString& part : kRecordParts)
+        m_sluzby.setPartEnabled(part, !card);
+    m_sluzby.setIndicator(QStringLiteral("SBO10"), true);
+}
+
+void TDatabazeDialog::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (!event->spontaneous())
+        m_sluzby.setIndicator(QStringLiteral("SBO10"), true);
+}
+
+void TDatabazeDialog::closeForExit()
+{
+    if (isRecordEditing() && m_dotaz)
+        m_dotaz->setExitMark(slot());
+    close();
+}
+
+void TDatabazeDialog::closeEvent(QCloseEvent* event)
+{
+    m_sluzby.setIndicator(QStringLiteral("SBO10"), false);
+    if (isRecordEditing()) {
+        // The record waits for the answer; without the question nothing may be lost.
+        if (m_dotaz)
+            m_dotaz->ask(slot(), m_databaseName);
+        event->ignore();
+        return;
+    }
+    if (isLoanCardEditing()) {
+        emit loanCardWarningNeeded(slot());
+        event->ignore();
+        return;
+    }
+    closeForGood();
+    QMdiSubWindow::closeEvent(event);
+}
+
+void TDatabazeDialog::closeForGood()
+{
+    IniFile(m_sluzby.programFolder().programIniPath())
+        .writeString(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot()),
+                     QStringLiteral("0"));
+    if (TTable* own = table())
+        own->close();
+    for (const QString& name : recordCommands())
+        m_sluzby.setCommandAvailable(name, false);
+    // A loan card shown to the end must not leave the bars disabled.
+    for (const QString& part : kRecordParts)
+        m_sluzby.setPartEnabled(part, true);
+    if (slot() != 1 && m_dotaz)
+        m_dotaz->resetMarks();
+}
+
+void TDatabazeDialog::closeTableUnlessLoanCardEdited()
+{
+    // The loan card keeps working on the record while its surname is being edited.
+    if (!childEnabled("DBEdit2")) {
+        if (TTable* own = table())
+            own->close();
+    }
+}
+
+Status TDatabazeDialog::saveAndClose()
+{
+    setRecordEditorsEnabled(false);
+    TTable* own = table();
+    if (own && own->isEditing()) {
+        const QString today = QDate::currentDate().toString(fieldcodec::dateFormat(QLocale()));
+        Status s = own->setFieldText(QStringLiteral("DATUM"), today);
+        if (s)
+            s = own->post();
+        if (!s) {
+            // The record is still being edited; the user corrects it or drops it.
+            setRecordEditorsEnabled(true);
+            return s;
+        }
+    }
+    closeTableUnlessLoanCardEdited();
+    close();
+    return Status::ok();
+}
+
+void TDatabazeDialog::discardAndClose()
+{
+    setRecordEditorsEnabled(false);
+    if (TTable* own = table())
+        own->cancel();
+    closeTableUnlessLoanCardEdited();
+    close();
+}

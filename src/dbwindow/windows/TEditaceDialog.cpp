@@ -1,0 +1,135 @@
+#include "TEditaceDialog.h"
+
+#include "DialogLook.h"
+#include "HlavniSluzby.h"
+#include "OptionalDatabases.h"
+#include "TOfficeButton.h"
+#include "TVolba.h"
+#include "TVyberDialog.h"
+
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+
+namespace {
+constexpr int kTailRoom = 30;
+// The tail points at the lamp of the picked entry, level with its first line.
+constexpr int kTipY = 8;
+constexpr int kMargin = 10;
+
+QString ordinalName(int optional)
+{
+    static const QStringList names{QStringLiteral("První volitelná databáze"),
+                                   QStringLiteral("Druhá volitelná databáze"),
+                                   QStringLiteral("Třetí volitelná databáze")};
+    return names.value(optional - 1);
+}
+} // namespace
+
+TEditaceDialog::TEditaceDialog(HlavniSluzby& sluzby, QWidget* parent)
+    : TBocniBublina(sluzby, kSize, kTailRoom, kTipY, parent), m_guard(sluzby, "SBO4")
+{
+    setObjectName(QStringLiteral("EditaceDialog"));
+    setWindowTitle(QStringLiteral("Volitelná databáze"));
+    setHint(this, QStringLiteral("Práce s volitelnými databázemi"));
+    setFont(classicFont());
+    setFocusPolicy(Qt::StrongFocus);
+    createContents();
+}
+
+void TEditaceDialog::createContents()
+{
+    const int inner = bodyRect().width() - 2 * kMargin;
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("Label1"));
+    m_heading->setFont(classicFont(true));
+    m_heading->setGeometry(kMargin, 4, inner, 16);
+    m_kontrola = new QLineEdit(this);
+    m_kontrola->setObjectName(QStringLiteral("Kontrola"));
+    m_kontrola->hide();
+
+    m_create = new TVolba(QStringLiteral("Volba1"),
+                          QStringLiteral("Umožní vytvoření nebo editaci volitelné databáze"), this);
+    m_create->setGeometry(kMargin, 24, inner, 30);
+    m_create->setText(QStringLiteral("Vytvořit novou nebo upravit stávající databázi"));
+    connect(m_create, &TVolba::chosen, this, &TEditaceDialog::createRequestedHere);
+    m_delete = new TVolba(QStringLiteral("Volba2"),
+                          QStringLiteral("Zruší volitelnou databázi včetně všech dat"), this);
+    m_delete->setGeometry(kMargin, 56, inner, 30);
+    m_delete->setText(QStringLiteral("Zrušit vybranou databázi včetně všech dat"));
+    connect(m_delete, &TVolba::chosen, this, &TEditaceDialog::deleteRequestedHere);
+
+    auto* storno = new TOfficeButton(QStringLiteral("Storno"), this);
+    storno->setObjectName(QStringLiteral("Storno"));
+    storno->setFont(classicFont());
+    setHint(storno, QStringLiteral("Uzavře dialogové okno"));
+    storno->setGeometry(bodyRect().width() - kMargin - 72, height() - 33, 72, 23);
+    connect(storno, &TOfficeButton::clicked, this, &TEditaceDialog::hide);
+}
+
+QPoint TEditaceDialog::placeBeside(const QPoint& novy, int optional)
+{
+    int left = novy.x() - 200;
+    if (left < 5)
+        left = novy.x() + 100;
+    return QPoint(left, novy.y() + TVyberDialog::entryTop(optional));
+}
+
+void TEditaceDialog::showFor(int optional, QWidget* novy)
+{
+    m_heading->setText(ordinalName(optional));
+    m_kontrola->setText(QString::number(optional));
+    // Only a database with its table can be deleted, whatever name is stored.
+    m_delete->setStruck(!OptionalDatabases(sluzby().programFolder()).tableExists(optional));
+    m_guard.setBeneath(novy, QStringLiteral("SBO4"));
+    showAt(placeBeside(novy->pos(), optional));
+    setFocus();
+}
+
+int TEditaceDialog::optional() const
+{
+    return m_kontrola->text().toInt();
+}
+
+void TEditaceDialog::createRequestedHere()
+{
+    const int k = optional();
+    hide();
+    emit createRequested(k);
+}
+
+void TEditaceDialog::deleteRequestedHere()
+{
+    const int k = optional();
+    hide();
+    emit deleteRequested(k);
+}
+
+void TEditaceDialog::showEvent(QShowEvent* event)
+{
+    TBocniBublina::showEvent(event);
+    if (!event->spontaneous())
+        m_guard.enter();
+}
+
+void TEditaceDialog::hideEvent(QHideEvent* event)
+{
+    TBocniBublina::hideEvent(event);
+    if (!event->spontaneous())
+        m_guard.leave();
+}
+
+void TEditaceDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        hide();
+        break;
+    default:
+        TBocniBublina::keyPressEvent(event);
+    }
+}

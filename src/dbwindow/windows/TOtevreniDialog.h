@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Status.h"
+#include "TVyberDialog.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class TDatabazeDialog;
+class TDotazKonecDialog;
+
+// The chooser that opens a database: the standard database and the three
+// optional ones, struck when open or not created. Choosing one opens its
+// table under the progress window and shows the database window.
+class TOtevreniDialog final : public TVyberDialog
+{
+    Q_OBJECT
+
+public:
+    // Fills a new database window with its record editor.
+    using EditorFactory = std::function<QWidget*(TDatabazeDialog*)>;
+
+    explicit TOtevreniDialog(HlavniSluzby& sluzby, QWidget* parent = nullptr);
+
+    // "Otevřít databázi...".
+    void ask() { TVyberDialog::ask(); }
+
+    // The question a window asks when it is closed during editing.
+    void setSaveQuestion(TDotazKonecDialog* dotaz);
+    void setEditorFactory(EditorFactory factory) { m_editorFactory = std::move(factory); }
+
+    // Opens the database of slot 1-4 as its entry would; the window is shown.
+    TDatabazeDialog* open(int slot, const QString& name);
+
+signals:
+    void opened(TDatabazeDialog* window);
+    // Nothing was opened; the key of the slot is as it was.
+    void failed(const Status& status);
+
+protected:
+    void fillEntries() override;
+    void choose(int entry) override;
+
+private:
+    bool writeOpenKey(int slot, int value) const;
+
+    QPointer<TDotazKonecDialog> m_dotaz;
+    EditorFactory m_editorFactory;
+};
