@@ -133,6 +133,7 @@ void TDatabazeDialog::setEditor(QWidget* editor)
     delete m_editor;
     m_editor = editor;
     m_layout->addWidget(editor);
+    editor->show();
 }
 
 const QStringList& TDatabazeDialog::recordEditorNames()

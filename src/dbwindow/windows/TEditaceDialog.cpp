@@ -7,6 +7,7 @@
 #include "TVolba.h"
 #include "TVyberDialog.h"
 
+#include <QFontMetrics>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,12 @@ constexpr int kTailRoom = 30;
 // The tail points at the lamp of the picked entry, level with its first line.
 constexpr int kTipY = 8;
 constexpr int kMargin = 10;
+constexpr int kHeight = 108;
+// The lamp of an office label and the gap after it.
+constexpr int kLamp = 20;
+
+const QString kCreate = QStringLiteral("Vytvořit novou nebo upravit stávající databázi");
+const QString kDelete = QStringLiteral("Zrušit vybranou databázi včetně všech dat");
 
 QString ordinalName(int optional)
 {
@@ -29,7 +36,8 @@ QString ordinalName(int optional)
 } // namespace
 
 TEditaceDialog::TEditaceDialog(HlavniSluzby& sluzby, QWidget* parent)
-    : TBocniBublina(sluzby, kSize, kTailRoom, kTipY, parent), m_guard(sluzby, "SBO4")
+    : TBocniBublina(sluzby, fittingSize(), kTailRoom, kTipY, parent),
+      m_guard(sluzby, QStringLiteral("SBO4"))
 {
     setObjectName(QStringLiteral("EditaceDialog"));
     setWindowTitle(QStringLiteral("Volitelná databáze"));
@@ -39,26 +47,34 @@ TEditaceDialog::TEditaceDialog(HlavniSluzby& sluzby, QWidget* parent)
     createContents();
 }
 
+QSize TEditaceDialog::fittingSize()
+{
+    const QFontMetrics metrics(classicFont());
+    const int text =
+        std::max(metrics.horizontalAdvance(kCreate), metrics.horizontalAdvance(kDelete));
+    return QSize(text + kLamp + 2 * kMargin + 8 + kTailRoom, kHeight);
+}
+
 void TEditaceDialog::createContents()
 {
     const int inner = bodyRect().width() - 2 * kMargin;
     m_heading = new QLabel(this);
     m_heading->setObjectName(QStringLiteral("Label1"));
     m_heading->setFont(classicFont(true));
-    m_heading->setGeometry(kMargin, 4, inner, 16);
+    m_heading->setGeometry(kMargin, 6, inner, 16);
     m_kontrola = new QLineEdit(this);
     m_kontrola->setObjectName(QStringLiteral("Kontrola"));
     m_kontrola->hide();
 
     m_create = new TVolba(QStringLiteral("Volba1"),
                           QStringLiteral("Umožní vytvoření nebo editaci volitelné databáze"), this);
-    m_create->setGeometry(kMargin, 24, inner, 30);
-    m_create->setText(QStringLiteral("Vytvořit novou nebo upravit stávající databázi"));
+    m_create->setGeometry(kMargin, 28, inner, 17);
+    m_create->setText(kCreate);
     connect(m_create, &TVolba::chosen, this, &TEditaceDialog::createRequestedHere);
     m_delete = new TVolba(QStringLiteral("Volba2"),
                           QStringLiteral("Zruší volitelnou databázi včetně všech dat"), this);
-    m_delete->setGeometry(kMargin, 56, inner, 30);
-    m_delete->setText(QStringLiteral("Zrušit vybranou databázi včetně všech dat"));
+    m_delete->setGeometry(kMargin, 52, inner, 17);
+    m_delete->setText(kDelete);
     connect(m_delete, &TVolba::chosen, this, &TEditaceDialog::deleteRequestedHere);
 
     auto* storno = new TOfficeButton(QStringLiteral("Storno"), this);

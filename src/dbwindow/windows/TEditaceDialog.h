@@ -16,8 +16,6 @@ class TEditaceDialog final : public TBocniBublina
     Q_OBJECT
 
 public:
-    static constexpr QSize kSize{230, 128};
-
     explicit TEditaceDialog(HlavniSluzby& sluzby, QWidget* parent = nullptr);
 
     // Shows the actions for optional database 1-3 of `novy`.
@@ -25,6 +23,8 @@ public:
     int optional() const;
     // Where the balloon stands for entry `optional` of a dialog at `novy`.
     static QPoint placeBeside(const QPoint& novy, int optional);
+    // Wide enough for each action to stay on one line.
+    static QSize fittingSize();
 
     TVolba* createEntry() const { return m_create; }
     TVolba* deleteEntry() const { return m_delete; }
