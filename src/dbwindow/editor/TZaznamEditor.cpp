@@ -1,0 +1,719 @@
+#include "TZaznamEditor.h"
+
+#include "CarrierTotal.h"
+#include "ClipboardMarks.h"
+#include "DialogLook.h"
+#include "KindLayout.h"
+#include "NumberValidator.h"
+#include "RecordCommandRules.h"
+#include "TDataSource.h"
+#include "TDatumEdit.h"
+#include "TPujcenoLabel.h"
+#include "TStopyPage.h"
+#include "TTable.h"
+#include "TZaplneni.h"
+#include "TZaznamMenu.h"
+#include "TableLayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kEditorHeight = 20;
+constexpr int kFieldX = 100; // where the editors of "Obecné informace" begin
+const QString kLent = QStringLiteral("Půjčeno");
+
+QLabel* caption(QWidget* parent, const QString& text, int x, int y, const QString& name = {})
+{
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->adjustSize();
+    label->move(x, y + (kEditorHeight - label->height()) / 2);
+    return label;
+}
+
+int rightOf(const QWidget* widget, int gap)
+{
+    return widget->x() + widget->width() + gap;
+}
+
+QComboBox* listEditor(QWidget* parent, const QString& name, const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(12);
+    combo->addItems(items);
+    combo->lineEdit()->setMaxLength(50);
+    return combo;
+}
+
+// A typed or stored number in the user's notation, a point also accepted.
+std::optional<double> numberIn(QString text)
+{
+    text = text.trimmed();
+    text.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+int whole(double value)
+{
+    return int(std::lround(value));
+}
+
+Status notOpen()
+{
+    return Status::error(QStringLiteral("Databáze není otevřena."));
+}
+
+Status stillEditing()
+{
+    return Status::error(
+        QStringLiteral("Záznam se právě upravuje. Nejprve ho uložte nebo vraťte změny."));
+}
+
+} // namespace
+
+TZaznamEditor::TZaznamEditor(TDataSource* source, QWidget* parent)
+    : QWidget(parent), m_source(source)
+{
+    setObjectName(QStringLiteral("ZaznamEditor"));
+    setFont(classicFont());
+    resize(kSize);
+    m_menu = new TZaznamMenu(this);
+    createHeader();
+    createPages();
+    createFooter();
+    createBinding();
+    connectEditors();
+    connectMenu();
+    connectData();
+    setEditorsEnabled(false);
+    loadRecord();
+    updateMenu();
+}
+
+void TZaznamEditor::createHeader()
+{
+    constexpr int y = 8;
+    QLabel* label = caption(this, QStringLiteral("Evidenční číslo :"), 8, y);
+    m_number = numberEditor(this, QStringLiteral("C1"), 5);
+    m_number->setGeometry(rightOf(label, 4), y, 50, kEditorHeight);
+    setHint(m_number, QStringLiteral("Evidenční číslo"));
+
+    label = caption(this, QStringLiteral("Druh nosiče :"), rightOf(m_number, 12), y);
+    m_kind = listEditor(this, QStringLiteral("D1"), layouts::carrierKinds());
+    m_kind->setGeometry(rightOf(label, 4), y, 118, kEditorHeight);
+    setHint(m_kind, QStringLiteral("Druh nosiče"));
+
+    label = caption(this, QStringLiteral("Délka nosiče :"), rightOf(m_kind, 12), y);
+    m_length = numberEditor(this, QStringLiteral("N1"), 5);
+    m_length->setGeometry(rightOf(label, 4), y, 50, kEditorHeight);
+    setHint(m_length, QStringLiteral("Délka nosiče"));
+    m_lengthUnit = caption(this, QString(), rightOf(m_length, 4), y, QStringLiteral("Label19"));
+    m_lengthUnit->resize(width() - m_lengthUnit->x() - 4, m_lengthUnit->height());
+}
+
+QLineEdit* TZaznamEditor::numberEditor(QWidget* parent, const QString& name, int maxLength)
+{
+    auto* editor = new QLineEdit(parent);
+    editor->setObjectName(name);
+    editor->setMaxLength(maxLength);
+    editor->setAlignment(Qt::AlignRight);
+    editor->setValidator(new NumberValidator(editor));
+    return editor;
+}
+
+void TZaznamEditor::createPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(4, 36, width() - 8, 354);
+    m_pages->addTab(createGeneralPage(), QStringLiteral("Obecné informace"));
+    m_tracks = new TStopyPage;
+    m_pages->addTab(m_tracks, QStringLiteral("Podrobnosti"));
+    m_pages->setCurrentIndex(0);
+}
+
+QWidget* TZaznamEditor::createGeneralPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    const int width = 395;
+
+    caption(page, QStringLiteral("Název :"), 8, 8);
+    m_title = new QLineEdit(page);
+    m_title->setObjectName(QStringLiteral("J1"));
+    m_title->setGeometry(kFieldX, 8, width, kEditorHeight);
+    setHint(m_title, QStringLiteral("Název"));
+
+    m_performerLabel =
+        caption(page, QStringLiteral("Interpret :"), 8, 32, QStringLiteral("Label12"));
+    m_performer = new QLineEdit(page);
+    m_performer->setObjectName(QStringLiteral("I1"));
+    m_performer->setGeometry(kFieldX, 32, width, kEditorHeight);
+    setHint(m_performer, QStringLiteral("Interpret"));
+
+    m_genreLabel = caption(page, QStringLiteral("Žánr :"), 8, 56, QStringLiteral("Label38"));
+    m_genre = listEditor(page, QStringLiteral("F1"),
+                         layouts::genres() + QStringList{QStringLiteral(" ")});
+    m_genre->setGeometry(kFieldX, 56, 170, kEditorHeight);
+    setHint(m_genre, QStringLiteral("Hudební žánr"));
+
+    QLabel* label = caption(page, QStringLiteral("Celková délka :"), 300, 56);
+    // Only the save command writes the total, and thirty tracks may add up to
+    // more than the five characters a typed value is held to.
+    m_total = numberEditor(page, QStringLiteral("S1"), 32767);
+    m_total->setReadOnly(true);
+    m_total->setGeometry(rightOf(label, 4), 56, 56, kEditorHeight);
+    setHint(m_total, QStringLiteral("Celková délka"));
+    m_totalUnit = caption(page, QString(), rightOf(m_total, 4), 56, QStringLiteral("Label3"));
+    m_totalUnit->resize(30, m_totalUnit->height());
+
+    caption(page, QStringLiteral("Datum pořízení :"), 8, 80);
+    m_acquired = new TDatumEdit(page);
+    m_acquired->setObjectName(QStringLiteral("D2"));
+    m_acquired->setGeometry(kFieldX, 80, 110, kEditorHeight);
+    setHint(m_acquired, QStringLiteral("Datum pořízení"));
+
+    caption(page, QStringLiteral("Poznámka :"), 8, 104);
+    m_note = new QPlainTextEdit(page);
+    m_note->setObjectName(QStringLiteral("P1"));
+    m_note->setGeometry(kFieldX, 104, width, 44);
+    m_note->setTabChangesFocus(true);
+    setHint(m_note, QStringLiteral("Poznámka"));
+
+    m_fill = new TZaplneni(page);
+    m_fill->move(6, 154);
+    return page;
+}
+
+void TZaznamEditor::createFooter()
+{
+    constexpr int y = 394;
+    QLabel* label = caption(this, QStringLiteral("Datum poslední aktualizace :"), 8, y);
+    m_updated = caption(this, QString(), rightOf(label, 6), y, QStringLiteral("DBText1"));
+    QFont bold = m_updated->font();
+    bold.setBold(true);
+    m_updated->setFont(bold);
+    QPalette red = m_updated->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    m_updated->setPalette(red);
+    m_updated->resize(100, m_updated->height());
+    setHint(m_updated, QStringLiteral("Datum poslední aktualizace"));
+
+    m_loan = new TPujcenoLabel(this);
+    m_loan->adjustSize();
+    m_loan->move(width() - m_loan->width() - 10, y + (kEditorHeight - m_loan->height()) / 2);
+    connect(m_loan, &TPujcenoLabel::clicked, this, &TZaznamEditor::loanMarkClicked);
+}
+
+void TZaznamEditor::createBinding()
+{
+    m_binding.add(m_number, QStringLiteral("CISLO"), QStringLiteral("Evidenční číslo"));
+    m_binding.add(m_kind, QStringLiteral("DRUH"), QStringLiteral("Druh nosiče"));
+    m_binding.add(m_length, QStringLiteral("DELKA"), QStringLiteral("Délka nosiče"));
+    m_binding.add(m_title, QStringLiteral("NAZEV"), QStringLiteral("Název"));
+    m_binding.add(m_performer, QStringLiteral("INTERPRET"), QStringLiteral("Interpret"));
+    m_binding.add(m_genre, QStringLiteral("ZANR"), QStringLiteral("Žánr"));
+    m_binding.add(m_total, QStringLiteral("CELKEM"), QStringLiteral("Celková délka"));
+    m_binding.add(m_acquired, QStringLiteral("DATUM1"), QStringLiteral("Datum pořízení"));
+    m_binding.add(m_note, QStringLiteral("POZNAMKA"), QStringLiteral("Poznámka"));
+    for (int n = 1; n <= TStopyPage::kTracks; ++n) {
+        const QString track = QStringLiteral("Stopa %1").arg(n);
+        m_binding.add(m_tracks->titleEditor(n), QStringLiteral("A%1").arg(n), track);
+        m_binding.add(m_tracks->valueEditor(n), QStringLiteral("C%1").arg(n), track);
+    }
+    for (const FieldBinding::Link& link : m_binding.links()) {
+        if (link.editor != m_total)
+            m_recordEditors.append(link.editor);
+    }
+}
+
+void TZaznamEditor::connectEditors()
+{
+    m_marks = new ClipboardMarks(this);
+    for (QWidget* text : QList<QWidget*>{m_title, m_performer, m_note})
+        m_marks->addTextEditor(text);
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        m_marks->addTextEditor(m_tracks->titleEditor(n));
+    for (QWidget* other : QList<QWidget*>{m_number, m_kind, m_length, m_genre, m_total, m_acquired})
+        m_marks->addOtherEditor(other);
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        m_marks->addOtherEditor(m_tracks->valueEditor(n));
+    connect(m_marks, &ClipboardMarks::entered, this, [this](bool textEditor) {
+        setClipboardEnabled(textEditor);
+        emit clipboardTargetChanged(textEditor);
+    });
+
+    for (const FieldBinding::Link& link : m_binding.links()) {
+        auto write = [this, link] { typed(link); };
+        if (auto* line = qobject_cast<QLineEdit*>(link.editor)) {
+            connect(line, &QLineEdit::textEdited, this, write);
+            line->installEventFilter(this);
+        } else if (auto* combo = qobject_cast<QComboBox*>(link.editor)) {
+            connect(combo, &QComboBox::editTextChanged, this, write);
+            combo->lineEdit()->installEventFilter(this);
+        } else if (auto* date = qobject_cast<TDatumEdit*>(link.editor)) {
+            connect(date, &TDatumEdit::textEdited, this, write);
+            date->lineEdit()->installEventFilter(this);
+        } else if (auto* note = qobject_cast<QPlainTextEdit*>(link.editor)) {
+            connect(note, &QPlainTextEdit::textChanged, this, write);
+            note->installEventFilter(this);
+            note->viewport()->setContextMenuPolicy(Qt::NoContextMenu);
+        }
+        link.editor->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    // The blank entry at the end of the genre list clears the genre.
+    connect(m_genre, &QComboBox::activated, this, [this](int index) {
+        if (m_genre->itemText(index).trimmed().isEmpty())
+            m_genre->setEditText(QString());
+    });
+    connect(m_kind, &QComboBox::editTextChanged, this, &TZaznamEditor::textChanged);
+    connect(m_length, &QLineEdit::textChanged, this, &TZaznamEditor::textChanged);
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        connect(m_tracks->titleEditor(n), &QLineEdit::textChanged, this,
+                &TZaznamEditor::textChanged);
+}
+
+void TZaznamEditor::connectMenu()
+{
+    const auto on = [this](const char* name, auto slot) {
+        connect(m_menu->item(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    };
+    on("MP0", &TZaznamEditor::previewRequested);
+    on("MP01", &TZaznamEditor::printRequested);
+    on("MP1", &TZaznamEditor::cut);
+    on("MP2", &TZaznamEditor::copy);
+    on("MP3", &TZaznamEditor::paste);
+    on("MP4", &TZaznamEditor::deleteRequested);
+    on("MP5", [this] { run(&TZaznamEditor::editRecord); });
+    on("MP6", [this] { run(&TZaznamEditor::saveRecord); });
+    on("MP13", [this] { run(&TZaznamEditor::undoRecord); });
+    on("MP7", &TZaznamEditor::searchRequested);
+    on("MP8", [this] { run(&TZaznamEditor::first); });
+    on("MP9", [this] { run(&TZaznamEditor::prior); });
+    on("MP10", [this] { run(&TZaznamEditor::next); });
+    on("MP11", [this] { run(&TZaznamEditor::last); });
+    on("MP12", [this] { run(&TZaznamEditor::newRecord); });
+}
+
+void TZaznamEditor::connectData()
+{
+    if (!m_source)
+        return;
+    connect(m_source, &TDataSource::dataChanged, this, &TZaznamEditor::dataChanged);
+    connect(m_source, &TDataSource::stateChanged, this, &TZaznamEditor::tableStateChanged);
+}
+
+TTable* TZaznamEditor::table() const
+{
+    return m_source ? m_source->dataSet() : nullptr;
+}
+
+QMenu* TZaznamEditor::popupMenu() const
+{
+    return m_menu;
+}
+
+bool TZaznamEditor::isEditing() const
+{
+    return m_number->isEnabled();
+}
+
+QString TZaznamEditor::kindText() const
+{
+    return m_kind->currentText();
+}
+
+QWidget* TZaznamEditor::clipboardTarget() const
+{
+    return m_marks->target();
+}
+
+void TZaznamEditor::dataChanged()
+{
+    if (isEditing())
+        refreshDisplays();
+    else
+        loadRecord();
+    updateMenu();
+    emit stateChanged();
+}
+
+// The table may leave editing without this editor, when a window posts or
+// drops the record on its own (the save question, a change of filter).
+void TZaznamEditor::tableStateChanged()
+{
+    const TTable* t = table();
+    if (isEditing() && !(t && t->isEditing())) {
+        leaveEditing();
+        loadRecord();
+    }
+    updateMenu();
+    emit stateChanged();
+}
+
+void TZaznamEditor::loadRecord()
+{
+    m_loading = true;
+    if (const TTable* t = table())
+        m_binding.load(*t);
+    m_loading = false;
+    refreshDisplays();
+}
+
+void TZaznamEditor::refreshDisplays()
+{
+    const TTable* t = table();
+    m_updated->setText(t ? t->fieldText(QStringLiteral("DATUM")) : QString());
+    m_loan->setLent(t && t->fieldText(QStringLiteral("PUJCENO")).trimmed() == kLent);
+    applyRules();
+}
+
+void TZaznamEditor::typed(const FieldBinding::Link& link)
+{
+    TTable* t = table();
+    if (m_loading || !isEditing() || !t || !t->isEditing())
+        return;
+    // A text that does not convert yet stays in its editor; saving reports it.
+    m_binding.store(*t, link);
+}
+
+void TZaznamEditor::textChanged()
+{
+    if (!m_loading)
+        applyRules();
+}
+
+void TZaznamEditor::applyRules()
+{
+    const QString kind = m_kind->currentText();
+    const bool editing = isEditing();
+    const std::optional<KindLayout> layout = KindLayout::of(kind);
+    // A kind typed by hand leaves a shown record as the previous one left it.
+    if (!layout && !editing)
+        return;
+    const KindLayout rules = layout.value_or(KindLayout::none());
+    applyTexts(rules, editing);
+    if (editing) {
+        m_fill->coverAll();
+        if (rules.fill == KindLayout::Fill::Data)
+            m_fill->emptyBar();
+    } else {
+        applyFill(rules);
+    }
+    setGenreChoice(rules.fill != KindLayout::Fill::Data);
+}
+
+void TZaznamEditor::applyTexts(const KindLayout& layout, bool editing)
+{
+    m_tracks->setHeaders(layout.leftHeader, layout.rightHeader, layout.valueHeader);
+    m_lengthUnit->setText(layout.unit);
+    m_totalUnit->setText(layout.unit);
+    m_fill->setCapacityText(layout.showsCapacity ? m_length->text() : QString());
+    m_performerLabel->setEnabled(layout.performerAndGenre);
+    m_genreLabel->setEnabled(layout.performerAndGenre);
+    if (editing) {
+        m_performer->setEnabled(layout.performerAndGenre);
+        m_genre->setEnabled(layout.performerAndGenre);
+    }
+}
+
+void TZaznamEditor::applyFill(const KindLayout& layout)
+{
+    QList<bool> titled;
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        titled.append(!m_tracks->titleEditor(n)->text().isEmpty());
+    switch (layout.fill) {
+    case KindLayout::Fill::AudioCd:
+        m_fill->showAudioCd(titled);
+        break;
+    case KindLayout::Fill::Mc:
+        m_fill->showMc(titled);
+        break;
+    case KindLayout::Fill::Data:
+        m_fill->showData();
+        // Without a capacity the bar keeps what it showed; a total that is
+        // not a number counts as nothing used.
+        if (const auto capacity = numberIn(m_length->text()))
+            m_fill->setBar(whole(*capacity), whole(numberIn(m_total->text()).value_or(0.0)));
+        break;
+    case KindLayout::Fill::None:
+        m_fill->coverAll();
+        break;
+    }
+}
+
+void TZaznamEditor::setGenreChoice(bool allowed)
+{
+    if (allowed == m_genreChoice)
+        return;
+    m_genreChoice = allowed;
+    emit genreChoiceAllowedChanged(allowed);
+}
+
+// The pop-up menu follows the same rules as the main window's commands, so it
+// is right even before the main window looks at this window.
+void TZaznamEditor::updateMenu()
+{
+    const TTable* t = table();
+    const bool bof = !t || !t->isActive() || t->bof();
+    const bool eof = !t || !t->isActive() || t->eof();
+    for (const recordrules::Rule& rule :
+         recordrules::rulesFor(recordrules::stateOf(isEditing(), bof, eof))) {
+        if (!recordrules::isPopupItem(rule.item) || !rule.enabled)
+            continue;
+        if (QAction* action = m_menu->item(rule.item))
+            action->setEnabled(*rule.enabled);
+    }
+}
+
+void TZaznamEditor::setClipboardEnabled(bool enabled)
+{
+    for (const char* name : {"MP1", "MP2", "MP3"})
+        m_menu->item(QString::fromLatin1(name))->setEnabled(enabled);
+}
+
+Status TZaznamEditor::move(Status (TTable::*step)())
+{
+    TTable* t = table();
+    if (!t || !t->isActive())
+        return notOpen();
+    if (isEditing())
+        return stillEditing();
+    return (t->*step)();
+}
+
+Status TZaznamEditor::first()
+{
+    return move(&TTable::first);
+}
+
+Status TZaznamEditor::prior()
+{
+    return move(&TTable::prior);
+}
+
+Status TZaznamEditor::next()
+{
+    return move(&TTable::next);
+}
+
+Status TZaznamEditor::last()
+{
+    return move(&TTable::last);
+}
+
+Status TZaznamEditor::newRecord()
+{
+    TTable* t = table();
+    if (!t || !t->isActive())
+        return notOpen();
+    if (isEditing())
+        return stillEditing();
+    if (Status s = t->insert(); !s)
+        return s;
+    enterEditing();
+    return Status::ok();
+}
+
+Status TZaznamEditor::editRecord()
+{
+    TTable* t = table();
+    if (!t || !t->isActive())
+        return notOpen();
+    if (isEditing())
+        return Status::ok();
+    if (Status s = t->edit(); !s)
+        return s;
+    enterEditing();
+    return Status::ok();
+}
+
+Status TZaznamEditor::saveRecord()
+{
+    return save(true);
+}
+
+Status TZaznamEditor::saveKeepingTotal()
+{
+    return save(false);
+}
+
+Status TZaznamEditor::save(bool total)
+{
+    TTable* t = table();
+    if (!t || !t->isEditing() || !isEditing())
+        return Status::error(QStringLiteral("Záznam není otevřen pro úpravy."));
+    if (total) {
+        if (Status s = computeTotal(); !s)
+            return s;
+    }
+    if (const FieldBinding::Failure failure = m_binding.storeAll(*t); !failure.status) {
+        focusEditor(failure.editor);
+        return failure.status;
+    }
+    if (Status s =
+            t->setFieldText(QStringLiteral("DATUM"), QDate::currentDate().toString(Qt::ISODate));
+        !s)
+        return s;
+    setEditorsEnabled(false);
+    if (Status s = t->post(); !s) {
+        // Refused by the table: the user gets the editors back to correct or undo.
+        setEditorsEnabled(true);
+        applyRules();
+        focusEditor(m_number);
+        return s;
+    }
+    leaveEditing();
+    updateMenu();
+    emit stateChanged();
+    return Status::ok();
+}
+
+// The total goes into S1 and is stored with the other editors.
+Status TZaznamEditor::computeTotal()
+{
+    QStringList values;
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        values.append(m_tracks->valueEditor(n)->text());
+    const CarrierTotal::Result result = CarrierTotal::compute(kindText(), values, QLocale());
+    if (result.status) {
+        m_total->setText(result.text);
+        return Status::ok();
+    }
+    for (int n = 1; n <= TStopyPage::kTracks; ++n) {
+        const CarrierTotal::Result one =
+            CarrierTotal::compute(QStringLiteral("Datové CD"), {values.at(n - 1)}, QLocale());
+        if (!one.status) {
+            focusEditor(m_tracks->valueEditor(n));
+            return Status::error(QStringLiteral("Stopa %1: %2").arg(n).arg(one.status.message()),
+                                 one.status.detail());
+        }
+    }
+    return result.status;
+}
+
+Status TZaznamEditor::undoRecord()
+{
+    TTable* t = table();
+    if (!isEditing() && !(t && t->isEditing()))
+        return Status::ok();
+    setEditorsEnabled(false);
+    if (t)
+        t->cancel();
+    leaveEditing();
+    loadRecord();
+    updateMenu();
+    emit stateChanged();
+    return Status::ok();
+}
+
+Status TZaznamEditor::deleteRecord()
+{
+    TTable* t = table();
+    if (!t || !t->isActive())
+        return notOpen();
+    if (isEditing())
+        return stillEditing();
+    return t->deleteRecord();
+}
+
+void TZaznamEditor::cut()
+{
+    m_marks->cut();
+}
+
+void TZaznamEditor::copy()
+{
+    m_marks->copy();
+}
+
+void TZaznamEditor::paste()
+{
+    m_marks->paste();
+}
+
+void TZaznamEditor::setEditorsEnabled(bool enabled)
+{
+    for (QWidget* editor : std::as_const(m_recordEditors))
+        editor->setEnabled(enabled);
+    m_total->setEnabled(false);
+}
+
+void TZaznamEditor::enterEditing()
+{
+    setEditorsEnabled(true);
+    applyRules();
+    m_number->setFocus();
+    updateMenu();
+    emit stateChanged();
+}
+
+void TZaznamEditor::leaveEditing()
+{
+    setEditorsEnabled(false);
+    setClipboardEnabled(false);
+    emit clipboardTargetChanged(false);
+}
+
+void TZaznamEditor::focusEditor(QWidget* editor)
+{
+    for (int page = 0; page < m_pages->count(); ++page) {
+        if (m_pages->widget(page)->isAncestorOf(editor))
+            m_pages->setCurrentIndex(page);
+    }
+    editor->setFocus();
+}
+
+void TZaznamEditor::run(Status (TZaznamEditor::*command)())
+{
+    if (Status s = (this->*command)(); !s)
+        emit commandFailed(s);
+}
+
+bool TZaznamEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && saveOnEnter(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// Enter saves the record from any editor. In the note Ctrl+Enter and
+// Shift+Enter begin a new line.
+bool TZaznamEditor::saveOnEnter(QObject* watched, QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (watched == m_note && (modifiers == Qt::ShiftModifier || modifiers == Qt::ControlModifier)) {
+        m_note->textCursor().insertText(QStringLiteral("\n"));
+        return true;
+    }
+    if (modifiers != Qt::NoModifier || !isEditing())
+        return false;
+    run(&TZaznamEditor::saveRecord);
+    return true;
+}
+
+void TZaznamEditor::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_menu->popup(event->globalPos());
+    event->accept();
+}

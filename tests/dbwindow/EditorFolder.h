@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ProgramFolder.h"
+#include "ProgramLayout.h"
+#include "TDataModule1.h"
+#include "TDataSource.h"
+#include "TTable.h"
+
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A temporary program folder laid out as for a new user, with the data module
+// on it and the standard database open, filled through the table engine.
+class EditorFolder
+{
+public:
+    using Row = QMap<QString, QString>;
+
+    EditorFolder()
+    {
+        QVERIFY(programlayout::layOut(m_dir.path()));
+        m_data = std::make_unique<TDataModule1>(ProgramFolder(m_dir.path()).dataFolder());
+        QVERIFY(table()->open());
+    }
+
+    QString path() const { return m_dir.path(); }
+    TTable* table() const { return m_data->slotTable(1); }
+    TDataSource* source() const { return m_data->dataSource(1); }
+    TDataModule1* dataModule() const { return m_data.get(); }
+
+    void append(const Row& row) const
+    {
+        QVERIFY(table()->insert());
+        for (auto it = row.cbegin(); it != row.cend(); ++it) {
+            const Status s = table()->setFieldText(it.key(), it.value());
+            QVERIFY2(s, qPrintable(it.key() + QLatin1Char(' ') + s.toString()));
+        }
+        QVERIFY(table()->post());
+    }
+
+    // Rows get the evidence numbers 1, 2, 3 ... in the order given.
+    void fill(const QList<Row>& rows) const
+    {
+        int number = 0;
+        for (Row row : rows) {
+            row.insert(QStringLiteral("CISLO"), QString::number(++number));
+            append(row);
+        }
+        QVERIFY(table()->first());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TDataModule1> m_data;
+};
