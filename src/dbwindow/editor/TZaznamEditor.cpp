@@ -94,6 +94,12 @@ TZaznamEditor::TZaznamEditor(TDataSource* source, QWidget* parent)
 {
     setObjectName(QStringLiteral("ZaznamEditor"));
     setFont(classicFont());
+    // A shown record is read far more often than it is edited: its disabled
+    // editors keep a text dark enough to read.
+    QPalette readable = palette();
+    readable.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+    readable.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(64, 64, 64));
+    setPalette(readable);
     resize(kSize);
     m_menu = new TZaznamMenu(this);
     createHeader();
