@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,8 @@ private slots:
     void popupMenuItems_data();
     void popupMenuItems();
     void popupMenuFollowsTheState();
+    void rightClickBringsTheRecordMenu_data();
+    void rightClickBringsTheRecordMenu();
 
 private:
     void open(const QList<Row>& rows);
@@ -897,6 +900,41 @@ void TestZaznamEditor::popupMenuFollowsTheState()
     QVERIFY(!m_editor->isEditing());
     QVERIFY(enabled("MP5"));
     QVERIFY(!enabled("MP6"));
+}
+
+void TestZaznamEditor::rightClickBringsTheRecordMenu_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<bool>("editing");
+    QTest::newRow("note shown") << "P1" << false;
+    QTest::newRow("note edited") << "P1" << true;
+    QTest::newRow("title edited") << "M3" << true;
+    QTest::newRow("kind edited") << "D1" << true;
+    QTest::newRow("date edited") << "D2" << true;
+}
+
+void TestZaznamEditor::rightClickBringsTheRecordMenu()
+{
+    QFETCH(QString, editor);
+    QFETCH(bool, editing);
+    open({{{"DRUH", "LP"}}});
+    if (editing)
+        QVERIFY(m_editor->editRecord());
+    QWidget* target = child<QWidget>(editor);
+    if (auto* note = qobject_cast<QPlainTextEdit*>(target))
+        target = note->viewport();
+    else if (auto* combo = qobject_cast<QComboBox*>(target))
+        target = combo->lineEdit();
+    else if (auto* date = qobject_cast<TDatumEdit*>(target))
+        target = date->lineEdit();
+    m_editor->findChild<QTabWidget*>()->setCurrentWidget(
+        m_editor->findChild<QTabWidget*>()->widget(editor.startsWith('M') ? 1 : 0));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4),
+                            target->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(target, &click);
+    QVERIFY(m_editor->popupMenu()->isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), m_editor->popupMenu());
+    m_editor->popupMenu()->hide();
 }
 
 QTEST_MAIN(TestZaznamEditor)

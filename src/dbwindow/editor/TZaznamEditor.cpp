@@ -3,11 +3,12 @@
 #include "CarrierTotal.h"
 #include "ClipboardMarks.h"
 #include "DialogLook.h"
+#include "EditorParts.h"
 #include "KindLayout.h"
-#include "NumberValidator.h"
 #include "RecordCommandRules.h"
 #include "TDataSource.h"
 #include "TDatumEdit.h"
+#include "TObecnePage.h"
 #include "TPujcenoLabel.h"
 #include "TStopyPage.h"
 #include "TTable.h"
@@ -27,38 +28,11 @@
 
 #include <cmath>
 
+using namespace editorparts;
+
 namespace {
 
-constexpr int kEditorHeight = 20;
-constexpr int kFieldX = 100; // where the editors of "Obecné informace" begin
 const QString kLent = QStringLiteral("Půjčeno");
-
-QLabel* caption(QWidget* parent, const QString& text, int x, int y, const QString& name = {})
-{
-    auto* label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->adjustSize();
-    label->move(x, y + (kEditorHeight - label->height()) / 2);
-    return label;
-}
-
-int rightOf(const QWidget* widget, int gap)
-{
-    return widget->x() + widget->width() + gap;
-}
-
-QComboBox* listEditor(QWidget* parent, const QString& name, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setMaxVisibleItems(12);
-    combo->addItems(items);
-    combo->lineEdit()->setMaxLength(50);
-    return combo;
-}
 
 // A typed or stored number in the user's notation, a point also accepted.
 std::optional<double> numberIn(QString text)
@@ -135,78 +109,26 @@ void TZaznamEditor::createHeader()
     m_lengthUnit->resize(width() - m_lengthUnit->x() - 4, m_lengthUnit->height());
 }
 
-QLineEdit* TZaznamEditor::numberEditor(QWidget* parent, const QString& name, int maxLength)
-{
-    auto* editor = new QLineEdit(parent);
-    editor->setObjectName(name);
-    editor->setMaxLength(maxLength);
-    editor->setAlignment(Qt::AlignRight);
-    editor->setValidator(new NumberValidator(editor));
-    return editor;
-}
-
 void TZaznamEditor::createPages()
 {
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(4, 36, width() - 8, 354);
-    m_pages->addTab(createGeneralPage(), QStringLiteral("Obecné informace"));
+    auto* general = new TObecnePage;
+    m_pages->addTab(general, QStringLiteral("Obecné informace"));
+    m_title = general->title();
+    m_performerLabel = general->performerLabel();
+    m_performer = general->performer();
+    m_genreLabel = general->genreLabel();
+    m_genre = general->genre();
+    m_total = general->total();
+    m_totalUnit = general->totalUnit();
+    m_acquired = general->acquired();
+    m_note = general->note();
+    m_fill = general->fill();
     m_tracks = new TStopyPage;
     m_pages->addTab(m_tracks, QStringLiteral("Podrobnosti"));
     m_pages->setCurrentIndex(0);
-}
-
-QWidget* TZaznamEditor::createGeneralPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet1"));
-    const int width = 395;
-
-    caption(page, QStringLiteral("Název :"), 8, 8);
-    m_title = new QLineEdit(page);
-    m_title->setObjectName(QStringLiteral("J1"));
-    m_title->setGeometry(kFieldX, 8, width, kEditorHeight);
-    setHint(m_title, QStringLiteral("Název"));
-
-    m_performerLabel =
-        caption(page, QStringLiteral("Interpret :"), 8, 32, QStringLiteral("Label12"));
-    m_performer = new QLineEdit(page);
-    m_performer->setObjectName(QStringLiteral("I1"));
-    m_performer->setGeometry(kFieldX, 32, width, kEditorHeight);
-    setHint(m_performer, QStringLiteral("Interpret"));
-
-    m_genreLabel = caption(page, QStringLiteral("Žánr :"), 8, 56, QStringLiteral("Label38"));
-    m_genre = listEditor(page, QStringLiteral("F1"),
-                         layouts::genres() + QStringList{QStringLiteral(" ")});
-    m_genre->setGeometry(kFieldX, 56, 170, kEditorHeight);
-    setHint(m_genre, QStringLiteral("Hudební žánr"));
-
-    QLabel* label = caption(page, QStringLiteral("Celková délka :"), 300, 56);
-    // Only the save command writes the total, and thirty tracks may add up to
-    // more than the five characters a typed value is held to.
-    m_total = numberEditor(page, QStringLiteral("S1"), 32767);
-    m_total->setReadOnly(true);
-    m_total->setGeometry(rightOf(label, 4), 56, 56, kEditorHeight);
-    setHint(m_total, QStringLiteral("Celková délka"));
-    m_totalUnit = caption(page, QString(), rightOf(m_total, 4), 56, QStringLiteral("Label3"));
-    m_totalUnit->resize(30, m_totalUnit->height());
-
-    caption(page, QStringLiteral("Datum pořízení :"), 8, 80);
-    m_acquired = new TDatumEdit(page);
-    m_acquired->setObjectName(QStringLiteral("D2"));
-    m_acquired->setGeometry(kFieldX, 80, 110, kEditorHeight);
-    setHint(m_acquired, QStringLiteral("Datum pořízení"));
-
-    caption(page, QStringLiteral("Poznámka :"), 8, 104);
-    m_note = new QPlainTextEdit(page);
-    m_note->setObjectName(QStringLiteral("P1"));
-    m_note->setGeometry(kFieldX, 104, width, 44);
-    m_note->setTabChangesFocus(true);
-    setHint(m_note, QStringLiteral("Poznámka"));
-
-    m_fill = new TZaplneni(page);
-    m_fill->move(6, 154);
-    return page;
 }
 
 void TZaznamEditor::createFooter()
@@ -253,6 +175,23 @@ void TZaznamEditor::createBinding()
 
 void TZaznamEditor::connectEditors()
 {
+    connectMarks();
+    for (const FieldBinding::Link& link : m_binding.links())
+        connectWriting(link);
+    // The blank entry at the end of the genre list clears the genre.
+    connect(m_genre, &QComboBox::activated, this, [this](int index) {
+        if (m_genre->itemText(index).trimmed().isEmpty())
+            m_genre->setEditText(QString());
+    });
+    connect(m_kind, &QComboBox::editTextChanged, this, &TZaznamEditor::textChanged);
+    connect(m_length, &QLineEdit::textChanged, this, &TZaznamEditor::textChanged);
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        connect(m_tracks->titleEditor(n), &QLineEdit::textChanged, this,
+                &TZaznamEditor::textChanged);
+}
+
+void TZaznamEditor::connectMarks()
+{
     m_marks = new ClipboardMarks(this);
     for (QWidget* text : QList<QWidget*>{m_title, m_performer, m_note})
         m_marks->addTextEditor(text);
@@ -266,35 +205,29 @@ void TZaznamEditor::connectEditors()
         setClipboardEnabled(textEditor);
         emit clipboardTargetChanged(textEditor);
     });
+}
 
-    for (const FieldBinding::Link& link : m_binding.links()) {
-        auto write = [this, link] { typed(link); };
-        if (auto* line = qobject_cast<QLineEdit*>(link.editor)) {
-            connect(line, &QLineEdit::textEdited, this, write);
-            line->installEventFilter(this);
-        } else if (auto* combo = qobject_cast<QComboBox*>(link.editor)) {
-            connect(combo, &QComboBox::editTextChanged, this, write);
-            combo->lineEdit()->installEventFilter(this);
-        } else if (auto* date = qobject_cast<TDatumEdit*>(link.editor)) {
-            connect(date, &TDatumEdit::textEdited, this, write);
-            date->lineEdit()->installEventFilter(this);
-        } else if (auto* note = qobject_cast<QPlainTextEdit*>(link.editor)) {
-            connect(note, &QPlainTextEdit::textChanged, this, write);
-            note->installEventFilter(this);
-            note->viewport()->setContextMenuPolicy(Qt::NoContextMenu);
-        }
-        link.editor->setContextMenuPolicy(Qt::NoContextMenu);
+// Every editor writes into its field as the user types and saves on Enter;
+// a right click anywhere brings the record menu, not an editor's own.
+void TZaznamEditor::connectWriting(const FieldBinding::Link& link)
+{
+    auto write = [this, link] { typed(link); };
+    QWidget* keys = link.editor;
+    if (auto* line = qobject_cast<QLineEdit*>(link.editor)) {
+        connect(line, &QLineEdit::textEdited, this, write);
+    } else if (auto* combo = qobject_cast<QComboBox*>(link.editor)) {
+        connect(combo, &QComboBox::editTextChanged, this, write);
+        keys = combo->lineEdit();
+    } else if (auto* date = qobject_cast<TDatumEdit*>(link.editor)) {
+        connect(date, &TDatumEdit::textEdited, this, write);
+        keys = date->lineEdit();
+    } else if (auto* note = qobject_cast<QPlainTextEdit*>(link.editor)) {
+        connect(note, &QPlainTextEdit::textChanged, this, write);
+        note->viewport()->setContextMenuPolicy(Qt::NoContextMenu);
     }
-    // The blank entry at the end of the genre list clears the genre.
-    connect(m_genre, &QComboBox::activated, this, [this](int index) {
-        if (m_genre->itemText(index).trimmed().isEmpty())
-            m_genre->setEditText(QString());
-    });
-    connect(m_kind, &QComboBox::editTextChanged, this, &TZaznamEditor::textChanged);
-    connect(m_length, &QLineEdit::textChanged, this, &TZaznamEditor::textChanged);
-    for (int n = 1; n <= TStopyPage::kTracks; ++n)
-        connect(m_tracks->titleEditor(n), &QLineEdit::textChanged, this,
-                &TZaznamEditor::textChanged);
+    keys->installEventFilter(this);
+    keys->setContextMenuPolicy(Qt::NoContextMenu);
+    link.editor->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void TZaznamEditor::connectMenu()

@@ -101,13 +101,13 @@ protected:
 private:
     void createHeader();
     void createPages();
-    QWidget* createGeneralPage();
     void createFooter();
     void createBinding();
     void connectEditors();
+    void connectMarks();
+    void connectWriting(const FieldBinding::Link& link);
     void connectMenu();
     void connectData();
-    QLineEdit* numberEditor(QWidget* parent, const QString& name, int maxLength);
 
     void dataChanged();
     void tableStateChanged();
