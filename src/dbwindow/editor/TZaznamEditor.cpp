@@ -114,7 +114,7 @@ void TZaznamEditor::createPages()
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(4, 36, width() - 8, 354);
-    auto* general = new TObecnePage;
+    auto* general = new TObecnePage(m_pages);
     m_pages->addTab(general, QStringLiteral("Obecné informace"));
     m_title = general->title();
     m_performerLabel = general->performerLabel();
@@ -126,7 +126,7 @@ void TZaznamEditor::createPages()
     m_acquired = general->acquired();
     m_note = general->note();
     m_fill = general->fill();
-    m_tracks = new TStopyPage;
+    m_tracks = new TStopyPage(m_pages);
     m_pages->addTab(m_tracks, QStringLiteral("Podrobnosti"));
     m_pages->setCurrentIndex(0);
 }
@@ -285,12 +285,15 @@ QWidget* TZaznamEditor::clipboardTarget() const
     return m_marks->target();
 }
 
+// While a record is edited its editors hold what was typed; only the
+// displays that nobody types into follow the record.
 void TZaznamEditor::dataChanged()
 {
-    if (isEditing())
+    if (isEditing()) {
         refreshDisplays();
-    else
-        loadRecord();
+        return;
+    }
+    loadRecord();
     updateMenu();
     emit stateChanged();
 }
