@@ -91,6 +91,9 @@ private slots:
     void saveQuestion_data();
     void saveQuestion();
     void newRecordIsDiscardedByNe();
+    void editorStoresTheRecordForTheQuestion();
+    void refusedRecordKeepsItsWindow();
+    void editorBringsItsRecordMenu();
     void exitWaitsForTheAnswer_data();
     void exitWaitsForTheAnswer();
     void loanCardShutsTheRecordCommands();
@@ -340,6 +343,71 @@ void TestDatabazeDialog::newRecordIsDiscardedByNe()
     CLICK(m_aplikace->databases()->dotazKonecDialog(), TOfficeButton, "Ne");
     QTRY_VERIFY(!window(1));
     QCOMPARE(m_folder->records("AudioS.dbf"), 1);
+}
+
+void TestDatabazeDialog::editorStoresTheRecordForTheQuestion()
+{
+    m_folder->addCarriers("AudioS.dbf", {"Tabulka"});
+    TDatabazeDialog* opened = open(1);
+    QVERIFY(opened);
+    editFirstRecord(opened, QStringLiteral("Tabulka"));
+    int calls = 0;
+    TTable* table = opened->table();
+    opened->setRecordSaver([&calls, table] {
+        ++calls;
+        Status s = table->setFieldText("NAZEV", "Z editoru");
+        return s ? table->post() : s;
+    });
+    QVERIFY(!opened->close());
+    CLICK(m_aplikace->databases()->dotazKonecDialog(), TOfficeButton, "Ano");
+    QTRY_VERIFY(!window(1));
+    QCOMPARE(calls, 1);
+    TTable check;
+    check.setDatabaseName(m_folder->folder().dataFolder());
+    check.setTableName("AudioS.dbf");
+    QVERIFY(check.open());
+    QCOMPARE(check.fieldText("NAZEV"), QStringLiteral("Z editoru"));
+}
+
+void TestDatabazeDialog::refusedRecordKeepsItsWindow()
+{
+    m_folder->addCarriers("AudioS.dbf", {"Odmítnutá"});
+    TDatabazeDialog* opened = open(1);
+    QVERIFY(opened);
+    editFirstRecord(opened, QStringLiteral("Nevejde se"));
+    opened->setRecordSaver(
+        [] { return Status::error(QStringLiteral("Hodnota se do pole Délka nosiče nevejde.")); });
+    QSignalSpy ended(main(), &THlavniDialog::ended);
+    TRIGGER(main(), "MS8");
+    TDotazKonecDialog* question = m_aplikace->databases()->dotazKonecDialog();
+    QCOMPARE(question->exitMark(), QStringLiteral("1"));
+    CLICK(question, TOfficeButton, "Ano");
+    QVERIFY(!question->isVisible());
+    TZpravaDialog* message = m_aplikace->databases()->zpravaDialog();
+    QVERIFY(message->isVisible());
+    QCOMPARE(message->message(), QStringLiteral("Hodnota se do pole Délka nosiče nevejde."));
+    // The record waits in its window; the exit does not go on without it.
+    QCOMPARE(window(1), opened);
+    QVERIFY(opened->isRecordEditing());
+    QVERIFY(opened->table()->isEditing());
+    QCOMPARE(question->exitMark(), QStringLiteral("0"));
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(m_folder->key("Otevreni", "Databaze1"), QStringLiteral("1"));
+}
+
+void TestDatabazeDialog::editorBringsItsRecordMenu()
+{
+    TDatabazeDialog* opened = open(1);
+    QVERIFY(opened);
+    auto* editor = new QWidget;
+    auto* menu = new QMenu(editor);
+    menu->setObjectName("PopupMenu1");
+    menu->addAction(QStringLiteral("Nový záznam"));
+    opened->setEditor(editor);
+    opened->setRecordMenu(menu);
+    QCOMPARE(opened->popupMenu1(), menu);
+    QCOMPARE(opened->currentPopupMenu(), menu);
+    QCOMPARE(opened->findChildren<QMenu*>("PopupMenu1").size(), 1);
 }
 
 void TestDatabazeDialog::exitWaitsForTheAnswer_data()

@@ -43,6 +43,7 @@ void DialogGuard::leave()
     if (m_beneath) {
         // The dialog beneath is still up and keeps the main window disabled.
         m_beneath->setEnabled(true);
+        m_beneath->activateWindow();
         m_sluzby.setIndicator(m_beneathIndicator, true);
         return;
     }

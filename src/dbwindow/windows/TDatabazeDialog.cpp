@@ -19,6 +19,7 @@
 #include <QDate>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -50,6 +51,27 @@ QStringList recordCommands()
 const QStringList kRecordParts{"DatabazeL",    "StandardniL", "LookOutPage1",
                                "LookOutPage2", "MenuSoubor",  "MenuUpravy"};
 
+// A small database drum with the slot's number, in place of the toolkit's logo.
+QIcon slotIcon(int slot)
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x20, 0x40, 0x80));
+    painter.setBrush(QColor(0x50, 0x90, 0xd8));
+    painter.drawRoundedRect(QRectF(1.5, 2.5, 13, 12), 3, 3);
+    painter.setBrush(QColor(0xa0, 0xc8, 0xf0));
+    painter.drawEllipse(QRectF(1.5, 1.5, 13, 4));
+    QFont digit = painter.font();
+    digit.setPixelSize(9);
+    digit.setBold(true);
+    painter.setFont(digit);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 5, 16, 10), Qt::AlignCenter, QString::number(slot));
+    return QIcon(picture);
+}
+
 } // namespace
 
 const TDatabazeDialog::Hodnoty& TDatabazeDialog::hodnoty(int slot)
@@ -80,6 +102,7 @@ TDatabazeDialog::TDatabazeDialog(int slot, HlavniSluzby& sluzby, TDotazKonecDial
     setObjectName(QString::fromLatin1(m_hodnoty.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(m_hodnoty.caption));
+    setWindowIcon(slotIcon(slot));
     m_databaseName =
         slot == 1 ? QStringLiteral("Standardní databáze programu Fonarium") : QString();
     setStatusTip(QStringLiteral("Stiskněte klávesu F1 pro nápovědu"));
@@ -134,6 +157,17 @@ void TDatabazeDialog::setEditor(QWidget* editor)
     m_editor = editor;
     m_layout->addWidget(editor);
     editor->show();
+}
+
+void TDatabazeDialog::setRecordMenu(QMenu* menu)
+{
+    if (!menu || menu == m_popup1)
+        return;
+    const bool current = m_current == m_popup1;
+    delete m_popup1;
+    m_popup1 = menu;
+    if (current)
+        m_current = menu;
 }
 
 const QStringList& TDatabazeDialog::recordEditorNames()
@@ -270,21 +304,23 @@ void TDatabazeDialog::closeTableUnlessLoanCardEdited()
     }
 }
 
+Status TDatabazeDialog::stampAndPost()
+{
+    TTable* own = table();
+    if (!own || !own->isEditing())
+        return Status::ok();
+    const QString today = QDate::currentDate().toString(fieldcodec::dateFormat(QLocale()));
+    Status s = own->setFieldText(QStringLiteral("DATUM"), today);
+    return s ? own->post() : s;
+}
+
 Status TDatabazeDialog::saveAndClose()
 {
+    // A refused record stays in editing with its editors, for the user to
+    // correct or to drop.
+    if (Status s = m_saver ? m_saver() : stampAndPost(); !s)
+        return s;
     setRecordEditorsEnabled(false);
-    TTable* own = table();
-    if (own && own->isEditing()) {
-        const QString today = QDate::currentDate().toString(fieldcodec::dateFormat(QLocale()));
-        Status s = own->setFieldText(QStringLiteral("DATUM"), today);
-        if (s)
-            s = own->post();
-        if (!s) {
-            // The record is still being edited; the user corrects it or drops it.
-            setRecordEditorsEnabled(true);
-            return s;
-        }
-    }
     closeTableUnlessLoanCardEdited();
     close();
     return Status::ok();

@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include <functional>
+
 class HlavniSluzby;
 class QMenu;
 class QVBoxLayout;
@@ -54,6 +56,13 @@ public:
     void setEditor(QWidget* editor);
     QWidget* editor() const { return m_editor; }
 
+    // The record editor's record menu takes the place of the empty PopupMenu1.
+    void setRecordMenu(QMenu* menu);
+    // How the save question stores the record, when the record editor knows
+    // better than stamping DATUM and posting what the table holds.
+    using RecordSaver = std::function<Status()>;
+    void setRecordSaver(RecordSaver saver) { m_saver = std::move(saver); }
+
     QMenu* popupMenu1() const { return m_popup1; }
     QMenu* popupMenu2() const { return m_popup2; }
     // PopupMenu2 while the loan card is shown, PopupMenu1 otherwise.
@@ -95,6 +104,7 @@ private:
     void activated();
     void closeForGood();
     void closeTableUnlessLoanCardEdited();
+    Status stampAndPost();
     bool childEnabled(const char* name) const;
     void setClientSize(const QSize& size);
 
@@ -108,4 +118,5 @@ private:
     QMenu* m_popup1 = nullptr;
     QMenu* m_popup2 = nullptr;
     QMenu* m_current = nullptr;
+    RecordSaver m_saver;
 };

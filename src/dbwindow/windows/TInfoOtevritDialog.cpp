@@ -49,10 +49,10 @@ void TInfoOtevritDialog::createContents()
     m_text->setObjectName(QStringLiteral("Label2"));
     m_text->setFont(classicFont(true));
     m_text->setAlignment(Qt::AlignCenter);
-    m_text->setGeometry(10, 72, width() - 20, 18);
+    m_text->setGeometry(10, 78, width() - 20, 18);
     m_indikator = new TGradientIndikator(this);
     m_indikator->setObjectName(QStringLiteral("Indikator"));
-    m_indikator->setGeometry(14, 96, width() - 28, 14);
+    m_indikator->setGeometry(14, 102, width() - 28, 14);
 }
 
 void TInfoOtevritDialog::setText(const QString& name)

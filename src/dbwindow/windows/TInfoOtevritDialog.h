@@ -16,7 +16,7 @@ class TInfoOtevritDialog final : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr QSize kSize{300, 122};
+    static constexpr QSize kSize{300, 128};
 
     explicit TInfoOtevritDialog(HlavniSluzby& sluzby);
     ~TInfoOtevritDialog() override;

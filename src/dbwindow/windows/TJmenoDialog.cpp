@@ -31,6 +31,9 @@ TJmenoDialog::TJmenoDialog(HlavniSluzby& sluzby, QWidget* parent)
     setFont(classicFont());
     QPalette silver = palette();
     silver.setColor(QPalette::Window, kSilver);
+    // The default grey of disabled text would vanish on silver while the warning is up.
+    silver.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    silver.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     setPalette(silver);
     setAutoFillBackground(true);
     createContents();

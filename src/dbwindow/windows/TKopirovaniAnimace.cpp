@@ -13,7 +13,7 @@ const QColor kFolderEdge(0x90, 0x70, 0x20);
 TKopirovaniAnimace::TKopirovaniAnimace(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Animate1"));
-    setFixedSize(272, 60);
+    setFixedSize(272, 66);
     m_timer.setInterval(kInterval);
     connect(&m_timer, &QTimer::timeout, this, &TKopirovaniAnimace::advance);
 }
@@ -40,14 +40,14 @@ void TKopirovaniAnimace::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF from(8, 22, 48, 34);
-    const QRectF to(width() - 56, 22, 48, 34);
+    const QRectF from(8, 30, 48, 34);
+    const QRectF to(width() - 56, 30, 48, 34);
     paintFolder(painter, from);
     paintFolder(painter, to);
     // The sheet rises out of the left folder and sinks into the right one.
     const qreal t = qreal(m_frame) / (kFrames - 1);
     const qreal x = from.center().x() + (to.center().x() - from.center().x()) * t;
-    const qreal y = from.top() - 2 - qSin(t * M_PI) * 20;
+    const qreal y = from.top() + 2 - qSin(t * M_PI) * 14;
     paintSheet(painter, QPointF(x, y), (t - 0.5) * 40);
 }
 
