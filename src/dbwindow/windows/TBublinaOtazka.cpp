@@ -17,6 +17,7 @@ constexpr int kTailRoom = 45;
 constexpr int kTipFromBottom = 62;
 constexpr int kMargin = 12;
 constexpr QSize kButton{72, 23};
+constexpr int kGap = 6;
 } // namespace
 
 TBublinaOtazka::TBublinaOtazka(HlavniSluzby& sluzby, const QString& indicator, const QString& sound,
@@ -58,11 +59,11 @@ TOfficeButton* TBublinaOtazka::addButton(const QString& caption, const QString& 
     m_buttons.append(button);
     // The row grows to the left so that the last button keeps the right edge.
     const int top = height() - kButton.height() - 10;
+    const int right = bodyRect().width() - kMargin;
     for (int i = 0; i < m_buttons.size(); ++i) {
         const int fromRight = int(m_buttons.size()) - i;
-        m_buttons[i]->setGeometry(bodyRect().width() - kMargin - fromRight * (kButton.width() + 6) +
-                                      6,
-                                  top, kButton.width(), kButton.height());
+        const int left = right - fromRight * kButton.width() - (fromRight - 1) * kGap;
+        m_buttons[i]->setGeometry(left, top, kButton.width(), kButton.height());
     }
     if (m_buttons.size() == 1)
         connect(button, &TOfficeButton::clicked, this, &TBublinaOtazka::yes);

@@ -123,8 +123,8 @@ void TDatabazeDialog::createContents()
     m_layout->addWidget(m_editor);
     setWidget(m_plocha);
     connect(m_plocha, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (!m_current->isEmpty())
-            m_current->popup(m_plocha->mapToGlobal(at));
+        if (QMenu* menu = currentPopupMenu(); !menu->isEmpty())
+            menu->popup(m_plocha->mapToGlobal(at));
     });
 }
 
@@ -134,7 +134,6 @@ void TDatabazeDialog::createPopupMenus()
     m_popup1->setObjectName(QStringLiteral("PopupMenu1"));
     m_popup2 = new QMenu(this);
     m_popup2->setObjectName(QStringLiteral("PopupMenu2"));
-    m_current = m_popup1;
 }
 
 TTable* TDatabazeDialog::table() const
@@ -153,21 +152,31 @@ void TDatabazeDialog::setEditor(QWidget* editor)
 {
     if (!editor || editor == m_editor)
         return;
+    // What the old editor left with the window went with it.
     delete m_editor;
+    m_saver = {};
     m_editor = editor;
     m_layout->addWidget(editor);
     editor->show();
 }
 
+// The empty menu of the window's own steps aside while the editor's menu
+// lives, and comes back when that goes with its editor.
 void TDatabazeDialog::setRecordMenu(QMenu* menu)
 {
-    if (!menu || menu == m_popup1)
+    if (!menu || menu == m_recordMenu)
         return;
-    const bool current = m_current == m_popup1;
-    delete m_popup1;
-    m_popup1 = menu;
-    if (current)
-        m_current = menu;
+    m_recordMenu = menu;
+    m_popup1->setObjectName(QString());
+    connect(menu, &QObject::destroyed, this, [this, menu] {
+        if (!m_recordMenu || m_recordMenu.data() == menu)
+            m_popup1->setObjectName(QStringLiteral("PopupMenu1"));
+    });
+}
+
+QMenu* TDatabazeDialog::popupMenu1() const
+{
+    return m_recordMenu ? m_recordMenu.data() : m_popup1;
 }
 
 const QStringList& TDatabazeDialog::recordEditorNames()
@@ -240,7 +249,7 @@ void TDatabazeDialog::ukazat()
 void TDatabazeDialog::activated()
 {
     const bool card = isLoanCardShown();
-    m_current = card ? m_popup2 : m_popup1;
+    m_loanCardMenu = card;
     for (const QString& part : kRecordParts)
         m_sluzby.setPartEnabled(part, !card);
     m_sluzby.setIndicator(QStringLiteral("SBO10"), true);

@@ -63,10 +63,10 @@ public:
     using RecordSaver = std::function<Status()>;
     void setRecordSaver(RecordSaver saver) { m_saver = std::move(saver); }
 
-    QMenu* popupMenu1() const { return m_popup1; }
+    QMenu* popupMenu1() const;
     QMenu* popupMenu2() const { return m_popup2; }
     // PopupMenu2 while the loan card is shown, PopupMenu1 otherwise.
-    QMenu* currentPopupMenu() const { return m_current; }
+    QMenu* currentPopupMenu() const { return m_loanCardMenu ? m_popup2 : popupMenu1(); }
 
     virtual bool isRecordEditing() const;
     virtual bool isLoanCardShown() const;
@@ -116,7 +116,8 @@ private:
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_editor = nullptr;
     QMenu* m_popup1 = nullptr;
+    QPointer<QMenu> m_recordMenu;
     QMenu* m_popup2 = nullptr;
-    QMenu* m_current = nullptr;
+    bool m_loanCardMenu = false;
     RecordSaver m_saver;
 };

@@ -76,17 +76,7 @@ TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
     progress->setText(name);
     progress->start();
     progress->setProgress(14);
-    progress->setProgress(28);
-    writeOpenKey(slot, 1);
-    progress->setProgress(42);
-    progress->setProgress(56);
-    Status s = table->isActive() ? Status::ok() : table->open();
-    progress->setProgress(70);
-    if (s)
-        s = table->first();
-    if (!s) {
-        table->close();
-        writeOpenKey(slot, 0);
+    if (Status s = openTable(slot, *table, *progress); !s) {
         progress->finish();
         emit failed(Status::error(
             QStringLiteral("Databázi „%1“ se nepodařilo otevřít. %2").arg(name, s.message()),
@@ -94,14 +84,40 @@ TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
         return nullptr;
     }
     progress->setProgress(84);
+    TDatabazeDialog* window = createWindow(slot, name);
+    progress->setProgress(100);
+    progress->finish();
+    window->ukazat();
+    emit opened(window);
+    return window;
+}
+
+// A table that does not open leaves its key and its table object as they were.
+Status TOtevreniDialog::openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const
+{
+    progress.setProgress(28);
+    writeOpenKey(slot, 1);
+    progress.setProgress(42);
+    progress.setProgress(56);
+    const bool openedHere = !table.isActive();
+    Status s = openedHere ? table.open() : Status::ok();
+    progress.setProgress(70);
+    if (s)
+        s = table.first();
+    if (!s) {
+        if (openedHere)
+            table.close();
+        writeOpenKey(slot, 0);
+    }
+    return s;
+}
+
+TDatabazeDialog* TOtevreniDialog::createWindow(int slot, const QString& name) const
+{
     TDatabazeDialog* window = TDatabazeDialog::create(slot, sluzby(), m_dotaz);
     window->setDatabaseName(name);
     if (m_editorFactory)
         window->setEditor(m_editorFactory(window));
     sluzby().addDocumentWindow(window);
-    progress->setProgress(100);
-    progress->finish();
-    window->ukazat();
-    emit opened(window);
     return window;
 }

@@ -9,6 +9,8 @@
 
 class TDatabazeDialog;
 class TDotazKonecDialog;
+class TInfoOtevritDialog;
+class TTable;
 
 // The chooser that opens a database: the standard database and the three
 // optional ones, struck when open or not created. Choosing one opens its
@@ -44,6 +46,8 @@ protected:
 
 private:
     bool writeOpenKey(int slot, int value) const;
+    Status openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const;
+    TDatabazeDialog* createWindow(int slot, const QString& name) const;
 
     QPointer<TDotazKonecDialog> m_dotaz;
     EditorFactory m_editorFactory;
