@@ -2,6 +2,7 @@
 
 #include "DatabaseWindows.h"
 #include "HelpWindows.h"
+#include "RecordCommands.h"
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
 
@@ -35,6 +36,7 @@ const QList<Aplikace::Step>& Aplikace::creationOrder()
         {"DotazJmenoDialog", 48, &Aplikace::createDotazJmeno},
         {"TipyDialog", 51, &Aplikace::createTipy},
         {"OtevreniDialog", 54, &Aplikace::createOtevreni},
+        {"DotazOdstranitDialog", 60, &Aplikace::createDotazOdstranit},
         {"VymazatDialog", 66, &Aplikace::createVymazat},
         {"IniDialog", 69, &Aplikace::createIni},
         {"OProgramuDialog", 75, &Aplikace::createOProgramu},
@@ -53,6 +55,7 @@ Aplikace::~Aplikace()
 {
     m_oProgramu.reset();
     m_ini.reset();
+    m_recordCommands.reset();
     m_databases.reset();
     m_help.reset();
     m_pomocnik.reset();
@@ -158,6 +161,13 @@ void Aplikace::createTipy()
 {
     m_help->createTipy();
     m_hlavni->attachHelp(m_help.get());
+}
+
+// The delete question comes with the record commands, which give every
+// database window its record editor.
+void Aplikace::createDotazOdstranit()
+{
+    m_recordCommands = std::make_unique<RecordCommands>(*m_hlavni);
 }
 
 void Aplikace::createIni()

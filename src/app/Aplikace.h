@@ -10,6 +10,7 @@
 
 class DatabaseWindows;
 class HelpWindows;
+class RecordCommands;
 class TDataModule1;
 class THlavniDialog;
 class TIniDialog;
@@ -50,6 +51,7 @@ public:
     TIniDialog* ini() const { return m_ini.get(); }
     TOProgramuDialog* oProgramu() const { return m_oProgramu.get(); }
     HelpWindows* help() const { return m_help.get(); }
+    RecordCommands* recordCommands() const { return m_recordCommands.get(); }
     DatabaseWindows* databases() const { return m_databases.get(); }
 
 signals:
@@ -67,6 +69,7 @@ private:
     void createJmeno();
     void createDotazJmeno();
     void createTipy();
+    void createDotazOdstranit();
     void createOtevreni();
     void createVymazat();
     void createIni();
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<THlavniDialog> m_hlavni;
     std::unique_ptr<TPomocnikDialog> m_pomocnik;
     std::unique_ptr<HelpWindows> m_help;
+    std::unique_ptr<RecordCommands> m_recordCommands;
     std::unique_ptr<DatabaseWindows> m_databases;
     std::unique_ptr<TIniDialog> m_ini;
     std::unique_ptr<TOProgramuDialog> m_oProgramu;

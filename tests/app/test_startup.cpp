@@ -104,7 +104,8 @@ void TestStartup::creationFollowsTheTableAndMovesTheBar()
                                  "45", "DotazJmenoDialog",
                                  "48", "TipyDialog",
                                  "51", "OtevreniDialog",
-                                 "54", "VymazatDialog",
+                                 "54", "DotazOdstranitDialog",
+                                 "60", "VymazatDialog",
                                  "66", "IniDialog",
                                  "69", "OProgramuDialog",
                                  "75", "DotazKonecDialog",
@@ -124,7 +125,8 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
     }
     windows.sort();
     QCOMPARE(windows,
-             (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "EditaceDialog", "HlavniDialog",
+             (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
+                          "EditaceDialog", "HlavniDialog",
                           "IniDialog", "JmenoDialog", "NapovedaDialog", "NovyDialog",
                           "OProgramuDialog", "OtevreniDialog", "PomocnikDialog", "TipyDialog",
                           "UvitaniDialog", "VymazatDialog", "ZrusitVolitelnyDialog"}));

@@ -167,11 +167,18 @@ void TDatabazeDialog::setRecordMenu(QMenu* menu)
     if (!menu || menu == m_recordMenu)
         return;
     m_recordMenu = menu;
+    *m_recordMenuObject = menu;
     m_popup1->setObjectName(QString());
-    connect(menu, &QObject::destroyed, this, [this, menu] {
-        if (!m_recordMenu || m_recordMenu.data() == menu)
-            m_popup1->setObjectName(QStringLiteral("PopupMenu1"));
-    });
+    // The menu may go while the window itself is being destroyed, so the
+    // handler touches only the window's own menu and a shared note of which
+    // menu is the current one, compared as a plain object.
+    connect(menu, &QObject::destroyed, m_popup1,
+            [current = m_recordMenuObject, popup = m_popup1](QObject* gone) {
+                if (gone != *current)
+                    return;
+                *current = nullptr;
+                popup->setObjectName(QStringLiteral("PopupMenu1"));
+            });
 }
 
 QMenu* TDatabazeDialog::popupMenu1() const

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class HlavniSluzby;
 class QMenu;
@@ -117,6 +118,7 @@ private:
     QWidget* m_editor = nullptr;
     QMenu* m_popup1 = nullptr;
     QPointer<QMenu> m_recordMenu;
+    std::shared_ptr<const QObject*> m_recordMenuObject = std::make_shared<const QObject*>(nullptr);
     QMenu* m_popup2 = nullptr;
     bool m_loanCardMenu = false;
     RecordSaver m_saver;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Status.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+#include <memory>
+
+class TDatabazeDialog;
+class TDotazOdstranitDialog;
+class THlavniDialog;
+class TZaznamEditor;
+
+// Gives every database window its record editor and leads the main window's
+// record commands (menu items, toolbar and side-bar buttons) to the editor of
+// the window in front. The enabling of those commands follows the state of
+// that editor whenever it changes: editing, an empty table, the first or the
+// last record.
+class RecordCommands final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordCommands(THlavniDialog& hlavni, QObject* parent = nullptr);
+    ~RecordCommands() override;
+
+    TDotazOdstranitDialog* deleteQuestion() const { return m_delete.get(); }
+    // The editor of the window in front, or null.
+    TZaznamEditor* activeEditor() const;
+
+private:
+    void routeCommands();
+    void equipWindows();
+    void equip(TDatabazeDialog* window);
+    void follow(TZaznamEditor* editor);
+    void run(Status (TZaznamEditor::*command)());
+    void askDelete();
+    void deleteConfirmed(int slot);
+    void applyRules();
+    void setClipboardCommands(bool enabled);
+    void showError(const Status& status);
+
+    THlavniDialog& m_hlavni;
+    std::unique_ptr<TDotazOdstranitDialog> m_delete;
+    QSet<const QObject*> m_followed;
+};
