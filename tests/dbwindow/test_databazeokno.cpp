@@ -1,0 +1,240 @@
+#include "DatabaseFolder.h"
+#include "FakeSluzby.h"
+#include "OptionalDatabases.h"
+#include "TDatabazeDialog.h"
+#include "TDotazKonecDialog.h"
+#include "TTable.h"
+#include "TZaznamPrehled.h"
+
+#include <QDate>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QSignalSpy>
+
+// The database window on its own, in a document area of the test's, with the
+// main window stood in for by a fake that records what the window asks of it.
+class TestDatabazeOkno : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowsDifferOnlyByTheirValues_data();
+    void windowsDifferOnlyByTheirValues();
+    void closingForGoodHandsEverythingBack_data();
+    void closingForGoodHandsEverythingBack();
+    void editedLoanCardKeepsTheWindow();
+    void recordMenuGoesWithItsEditor();
+    void newEditorDropsTheOldSaver();
+    void overviewFollowsTheCursor();
+
+private:
+    TDatabazeDialog* openWindow(int slot);
+
+    std::unique_ptr<DatabaseFolder> m_folder;
+    std::unique_ptr<FakeSluzby> m_sluzby;
+    std::unique_ptr<TDotazKonecDialog> m_dotaz;
+    std::unique_ptr<QMdiArea> m_area;
+};
+
+void TestDatabazeOkno::init()
+{
+    m_folder = std::make_unique<DatabaseFolder>();
+    QVERIFY(m_folder->isValid());
+    m_sluzby = std::make_unique<FakeSluzby>(m_folder->path());
+    m_dotaz = std::make_unique<TDotazKonecDialog>(*m_sluzby);
+    m_area = std::make_unique<QMdiArea>();
+    m_area->resize(900, 700);
+    m_area->show();
+}
+
+void TestDatabazeOkno::cleanup()
+{
+    m_area.reset();
+    m_dotaz.reset();
+    m_sluzby.reset();
+    m_folder.reset();
+}
+
+TDatabazeDialog* TestDatabazeOkno::openWindow(int slot)
+{
+    if (slot > 1 && !OptionalDatabases(m_folder->folder()).tableExists(slot - 1) &&
+        !OptionalDatabases(m_folder->folder()).create(slot - 1, QStringLiteral("Rock")))
+        return nullptr;
+    TTable* table = m_sluzby->dataModule()->slotTable(slot);
+    if (!table->open())
+        return nullptr;
+    m_folder->setKey("Otevreni", QStringLiteral("Databaze%1").arg(slot), "1");
+    TDatabazeDialog* window = TDatabazeDialog::create(slot, *m_sluzby, m_dotaz.get());
+    m_area->addSubWindow(window);
+    m_sluzby->addDocumentWindow(window);
+    window->ukazat();
+    return window;
+}
+
+void TestDatabazeOkno::windowsDifferOnlyByTheirValues_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("1") << 1 << "TDatabaze1Dialog"
+                       << "Standardní databáze"
+                       << "AS"
+                       << "A1";
+    QTest::newRow("2") << 2 << "TDatabaze2Dialog"
+                       << "Rock"
+                       << "A1"
+                       << "A2";
+    QTest::newRow("3") << 3 << "TDatabaze3Dialog"
+                       << "Rock"
+                       << "A2"
+                       << "A3";
+    QTest::newRow("4") << 4 << "TDatabaze4Dialog"
+                       << "Rock"
+                       << "A3"
+                       << "A4";
+}
+
+void TestDatabazeOkno::windowsDifferOnlyByTheirValues()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, className);
+    QFETCH(QString, caption);
+    QFETCH(QString, code);
+    QFETCH(QString, mark);
+    std::unique_ptr<TDatabazeDialog> window(TDatabazeDialog::create(slot, *m_sluzby, nullptr));
+    QCOMPARE(QString::fromLatin1(window->metaObject()->className()), className);
+    QCOMPARE(window->objectName(), QStringLiteral("Databaze%1Dialog").arg(slot));
+    window->setDatabaseName(QStringLiteral("Rock"));
+    // The standard database keeps its caption whatever the chooser calls it.
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->databaseName(), QStringLiteral("Rock"));
+    QCOMPARE(window->table(), m_sluzby->dataModule()->table(slot));
+    QCOMPARE(QString::fromLatin1(window->values().programCode), code);
+    QCOMPARE(QString::fromLatin1(window->values().linkMark), mark);
+    QCOMPARE(QString::fromLatin1(window->values().windowItem),
+             QStringLiteral("o%1").arg(slot) + "1");
+    QCOMPARE(QString::fromLatin1(window->values().statusIcon), QStringLiteral("SBD%1").arg(slot));
+    QCOMPARE(window->statusTip(), QStringLiteral("Stiskněte klávesu F1 pro nápovědu"));
+}
+
+void TestDatabazeOkno::closingForGoodHandsEverythingBack_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("marksAfter");
+    QTest::newRow("standard keeps the marks") << 1 << "1";
+    QTest::newRow("optional resets them") << 3 << "0";
+}
+
+void TestDatabazeOkno::closingForGoodHandsEverythingBack()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, marksAfter);
+    TDatabazeDialog* window = openWindow(slot);
+    QVERIFY(window);
+    QVERIFY(m_sluzby->isIndicatorVisible("SBO10"));
+    m_dotaz->setExitMark(1);
+    m_sluzby->setPartEnabled("DatabazeL", false);
+    QPointer<TDatabazeDialog> watched(window);
+    QVERIFY(window->close());
+    QTRY_VERIFY(!watched);
+    QCOMPARE(m_folder->key("Otevreni", QStringLiteral("Databaze%1").arg(slot)), "0");
+    QVERIFY(!m_sluzby->dataModule()->slotTable(slot)->isActive());
+    QVERIFY(!m_sluzby->isIndicatorVisible("SBO10"));
+    for (const char* command : {"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MU1", "MU8", "MU9",
+                                "TD1", "TD10", "UD1", "UD10"})
+        QVERIFY2(m_sluzby->unavailable.contains(command), command);
+    QVERIFY(m_sluzby->disabledParts.isEmpty());
+    QCOMPARE(m_dotaz->exitMark(), marksAfter);
+}
+
+void TestDatabazeOkno::editedLoanCardKeepsTheWindow()
+{
+    TDatabazeDialog* window = openWindow(2);
+    QVERIFY(window);
+    auto* card = new QWidget;
+    auto* undo = new QLineEdit(card);
+    undo->setObjectName("TD5");
+    window->setEditor(card);
+    QVERIFY(window->isLoanCardEditing());
+    QVERIFY(!window->isRecordEditing());
+    QSignalSpy warning(window, &TDatabazeDialog::loanCardWarningNeeded);
+    QVERIFY(!window->close());
+    QCOMPARE(warning.count(), 1);
+    QCOMPARE(warning.first().first().toInt(), 2);
+    QVERIFY(!m_dotaz->isVisible());
+    QCOMPARE(m_folder->key("Otevreni", "Databaze2"), QStringLiteral("1"));
+    QVERIFY(window->table()->isActive());
+    undo->setEnabled(false);
+    QVERIFY(window->close());
+}
+
+void TestDatabazeOkno::recordMenuGoesWithItsEditor()
+{
+    TDatabazeDialog* window = openWindow(1);
+    QVERIFY(window);
+    QMenu* own = window->popupMenu1();
+    QCOMPARE(own->objectName(), QStringLiteral("PopupMenu1"));
+    auto* editor = new QWidget;
+    auto* menu = new QMenu(editor);
+    menu->setObjectName("PopupMenu1");
+    window->setEditor(editor);
+    window->setRecordMenu(menu);
+    QCOMPARE(window->popupMenu1(), menu);
+    QCOMPARE(window->currentPopupMenu(), menu);
+    QCOMPARE(window->findChildren<QMenu*>("PopupMenu1").size(), 1);
+    window->setEditor(new QWidget);
+    QCOMPARE(window->popupMenu1(), own);
+    QCOMPARE(window->currentPopupMenu(), own);
+    QCOMPARE(window->findChildren<QMenu*>("PopupMenu1"), QList<QMenu*>{own});
+}
+
+void TestDatabazeOkno::newEditorDropsTheOldSaver()
+{
+    QVERIFY(OptionalDatabases(m_folder->folder()).create(1, QStringLiteral("Rock")));
+    m_folder->addCarriers("Audio1.dbf", {"Původní"});
+    TDatabazeDialog* window = openWindow(2);
+    QVERIFY(window);
+    int calls = 0;
+    window->setRecordSaver([&calls] {
+        ++calls;
+        return Status::ok();
+    });
+    // The saver belonged to the editor that is now gone: the window stamps and posts itself.
+    window->setEditor(new QWidget);
+    QVERIFY(window->table()->first());
+    QVERIFY(window->table()->edit());
+    QVERIFY(window->table()->setFieldText("NAZEV", "Uloženo oknem"));
+    QVERIFY(window->saveAndClose());
+    QCOMPARE(calls, 0);
+    QCOMPARE(m_folder->records("Audio1.dbf"), 1);
+    TTable check;
+    check.setDatabaseName(m_folder->folder().dataFolder());
+    check.setTableName("Audio1.dbf");
+    QVERIFY(check.open());
+    QCOMPARE(check.fieldText("NAZEV"), QStringLiteral("Uloženo oknem"));
+    QCOMPARE(check.fieldValueText("DATUM"), QDate::currentDate().toString(Qt::ISODate));
+}
+
+void TestDatabazeOkno::overviewFollowsTheCursor()
+{
+    m_folder->addCarriers("AudioS.dbf", {"Jedna", "Dvě"});
+    TTable* table = m_sluzby->dataModule()->table(1);
+    QVERIFY(table->open());
+    QVERIFY(table->first());
+    TZaznamPrehled overview(table);
+    QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Jedna"));
+    QCOMPARE(overview.shownText("DRUH"), QStringLiteral("LP"));
+    QVERIFY(table->next());
+    QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Dvě"));
+    table->close();
+    QCOMPARE(overview.shownText("NAZEV"), QString());
+}
+
+QTEST_MAIN(TestDatabazeOkno)
+#include "test_databazeokno.moc"
