@@ -12,7 +12,7 @@
 #include "TStavovyRadek.h"
 #include "TTable.h"
 #include "TVolba.h"
-#include "TZaznamPrehled.h"
+#include "TZaznamEditor.h"
 #include "TZpravaDialog.h"
 
 #include <QDate>
@@ -91,6 +91,8 @@ private slots:
     void saveQuestion_data();
     void saveQuestion();
     void newRecordIsDiscardedByNe();
+    void recordEditorAnswersTheQuestion_data();
+    void recordEditorAnswersTheQuestion();
     void editorStoresTheRecordForTheQuestion();
     void refusedRecordKeepsItsWindow();
     void editorBringsItsRecordMenu();
@@ -344,6 +346,50 @@ void TestDatabazeDialog::newRecordIsDiscardedByNe()
     CLICK(m_aplikace->databases()->dotazKonecDialog(), TOfficeButton, "Ne");
     QTRY_VERIFY(!window(1));
     QCOMPARE(m_folder->records("AudioS.dbf"), 1);
+}
+
+void TestDatabazeDialog::recordEditorAnswersTheQuestion_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("Ano") << true;
+    QTest::newRow("Ne") << false;
+}
+
+// The window as the program makes it, with the record editor in it, and a new
+// carrier typed by hand.
+void TestDatabazeDialog::recordEditorAnswersTheQuestion()
+{
+    QFETCH(bool, save);
+    m_folder->addCarriers("AudioS.dbf", {"Stará"});
+    TDatabazeDialog* opened = open(1);
+    QVERIFY(opened);
+    QTRY_VERIFY(qobject_cast<TZaznamEditor*>(opened->editor()));
+    auto* editor = qobject_cast<TZaznamEditor*>(opened->editor());
+    QVERIFY(editor->newRecord());
+    auto* number = opened->findChild<QLineEdit*>("C1");
+    auto* title = opened->findChild<QLineEdit*>("J1");
+    QVERIFY(number && title);
+    number->setFocus();
+    QTest::keyClicks(number, "77");
+    title->setFocus();
+    QTest::keyClicks(title, "Abbey Road");
+    QVERIFY(opened->isRecordEditing());
+    QVERIFY(!opened->close());
+    TDotazKonecDialog* question = m_aplikace->databases()->dotazKonecDialog();
+    QVERIFY(question->isVisible());
+    QTest::keyClick(question, save ? Qt::Key_Return : Qt::Key_Escape);
+    QVERIFY(!m_aplikace->databases()->zpravaDialog()->isVisible());
+    QTRY_VERIFY(!window(1));
+    QCOMPARE(m_folder->records("AudioS.dbf"), save ? 2 : 1);
+    if (!save)
+        return;
+    TTable check;
+    check.setDatabaseName(m_folder->folder().dataFolder());
+    check.setTableName("AudioS.dbf");
+    QVERIFY(check.open());
+    QVERIFY(check.last());
+    QCOMPARE(check.fieldText("NAZEV"), QStringLiteral("Abbey Road"));
+    QCOMPARE(check.fieldValueText("DATUM"), QDate::currentDate().toString(Qt::ISODate));
 }
 
 void TestDatabazeDialog::editorStoresTheRecordForTheQuestion()

@@ -4,7 +4,6 @@
 #include "HlavniSluzby.h"
 #include "TDatabazeDialog.h"
 
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -74,30 +73,31 @@ TDatabazeDialog* TDotazKonecDialog::askingWindow() const
 
 void TDotazKonecDialog::yes()
 {
-    Status s;
-    if (TDatabazeDialog* asking = askingWindow())
-        s = asking->saveAndClose();
-    if (!s) {
-        // The exit waits until the record is stored or dropped.
-        m_kontrola2->setText(QStringLiteral("0"));
-        hide();
-        emit failed(s);
-        return;
-    }
-    hide();
+    answer(true);
 }
 
 void TDotazKonecDialog::no()
 {
-    if (TDatabazeDialog* asking = askingWindow())
-        asking->discardAndClose();
-    hide();
+    answer(false);
 }
 
-void TDotazKonecDialog::hideEvent(QHideEvent* event)
+// The question goes first, so that the record is stored or dropped with the
+// main window enabled again, as the record editor expects of an edited record.
+void TDotazKonecDialog::answer(bool save)
 {
-    const bool wasUp = guard().isUp();
-    TBublinaOtazka::hideEvent(event);
-    if (wasUp && !event->spontaneous() && exitMark() == QLatin1String("1"))
+    TDatabazeDialog* asking = askingWindow();
+    hide();
+    Status s;
+    if (asking && save)
+        s = asking->saveAndClose();
+    else if (asking)
+        asking->discardAndClose();
+    if (!s) {
+        // The exit waits until the record is stored or dropped.
+        m_kontrola2->setText(QStringLiteral("0"));
+        emit failed(s);
+        return;
+    }
+    if (exitMark() == QLatin1String("1"))
         sluzby().closeMain();
 }

@@ -9,7 +9,7 @@ class TDatabazeDialog;
 // The question whether to keep the changes of a record whose window is being
 // closed. `Kontrola` holds the slot of that window; `Kontrola2` is the exit
 // mark: the exit sets it to the slot whose record stopped it, and when the
-// question closes with the mark "1" the exit goes on.
+// question has been answered with the mark still "1" the exit goes on.
 class TDotazKonecDialog final : public TBublinaOtazka
 {
     Q_OBJECT
@@ -34,9 +34,9 @@ signals:
 protected:
     void yes() override;
     void no() override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
+    void answer(bool save);
     TDatabazeDialog* askingWindow() const;
 
     QLabel* m_name;
