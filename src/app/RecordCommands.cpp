@@ -10,6 +10,7 @@
 #include "TZaznamEditor.h"
 
 #include <QDate>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace {
@@ -25,6 +26,10 @@ RecordCommands::RecordCommands(THlavniDialog& hlavni, QObject* parent)
     TDokumenty* dokumenty = hlavni.dokumenty();
     connect(dokumenty, &TDokumenty::windowsChanged, this, &RecordCommands::equipWindows);
     connect(dokumenty, &QMdiArea::subWindowActivated, this, &RecordCommands::applyRules);
+    // Opening Nástroje enables the genre choice for any database window; the
+    // kind of the carrier in front has the last word.
+    if (auto* tools = hlavni.findChild<QMenu*>(QStringLiteral("MenuNastroje")))
+        connect(tools, &QMenu::aboutToShow, this, &RecordCommands::applyGenreChoice);
 }
 
 RecordCommands::~RecordCommands() = default;
@@ -110,7 +115,7 @@ void RecordCommands::follow(TZaznamEditor* editor)
     connect(editor, &TZaznamEditor::clipboardTargetChanged, this,
             &RecordCommands::setClipboardCommands);
     connect(editor, &TZaznamEditor::genreChoiceAllowedChanged, this,
-            [this](bool allowed) { m_hlavni.setCommandAvailable(QStringLiteral("MN7"), allowed); });
+            &RecordCommands::applyGenreChoice);
     connect(editor, &TZaznamEditor::deleteRequested, this, &RecordCommands::askDelete);
     connect(editor, &TZaznamEditor::commandFailed, this, &RecordCommands::showError);
 }
@@ -155,6 +160,13 @@ void RecordCommands::applyRules()
         if (rule.enabled && !recordrules::isPopupItem(rule.item))
             m_hlavni.setCommandAvailable(rule.item, *rule.enabled);
     }
+    applyGenreChoice();
+}
+
+void RecordCommands::applyGenreChoice()
+{
+    if (TZaznamEditor* editor = activeEditor())
+        m_hlavni.setCommandAvailable(QStringLiteral("MN7"), editor->allowsGenreChoice());
 }
 
 void RecordCommands::setClipboardCommands(bool enabled)

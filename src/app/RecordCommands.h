@@ -39,6 +39,7 @@ private:
     void askDelete();
     void deleteConfirmed(int slot);
     void applyRules();
+    void applyGenreChoice();
     void setClipboardCommands(bool enabled);
     void showError(const Status& status);
 

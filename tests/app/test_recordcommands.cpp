@@ -12,7 +12,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
 #include <QTest>
 
 class TestRecordCommands : public QObject
@@ -25,6 +28,13 @@ private slots:
     void navigationFollowsTheRecord();
     void newRecordSavedFromTheMenu();
     void deleteAsksFirst();
+    void emptyDatabaseOffersEditNewAndGoTo();
+    void editingOffersOnlySaveAndUndo();
+    void enterSavesTheRecord();
+    void undoDropsANewRecord();
+    void deletingTheOnlyRecordEmptiesTheWindow();
+    void kindChoiceThatLeavesNothing();
+    void genreChoiceFollowsTheKindInFront();
 
 private:
     bool enabled(const char* name) const
@@ -32,8 +42,24 @@ private:
         auto* item = m_aplikace->hlavni()->findChild<QAction*>(QString::fromLatin1(name));
         return item && item->isEnabled();
     }
+    bool popupEnabled(const char* name) const
+    {
+        auto* item = editor()->popupMenu()->findChild<QAction*>(QString::fromLatin1(name));
+        return item && item->isEnabled();
+    }
+    // The items the enabling table speaks of, each with the value expected.
+    void expectEnabled(const QStringList& names, bool expected) const;
+    void expectPopupEnabled(const QStringList& names, bool expected) const;
+    // Lays out the standard database with one LP (or the given kind) per number,
+    // starts the program and opens the database.
+    void startWithKinds(const QList<QPair<QString, QString>>& carriers);
+    void start(const QStringList& numbers);
     TZaznamEditor* editor() const { return m_aplikace->recordCommands()->activeEditor(); }
     TTable* table() const { return m_aplikace->dataModule()->table(1); }
+    template <typename T> T* child(const char* name) const
+    {
+        return editor()->findChild<T*>(QString::fromLatin1(name));
+    }
 
     std::unique_ptr<TestProgramFolder> m_program;
     std::unique_ptr<Aplikace> m_aplikace;
@@ -42,16 +68,26 @@ private:
 void TestRecordCommands::init()
 {
     m_program = std::make_unique<TestProgramFolder>();
+    QVERIFY(m_program->isValid());
+    // Neither the welcome nor the tips: each holds the main window until it goes.
+    QVERIFY(m_program->suiteIni().writeString(QStringLiteral("Nastaveni"), QStringLiteral("Uvitani"),
+                                              QStringLiteral("0")));
+    QVERIFY(m_program->programIni().writeString(QStringLiteral("Zobrazit"), QStringLiteral("Tipy"),
+                                                QStringLiteral("0")));
+}
+
+void TestRecordCommands::startWithKinds(const QList<QPair<QString, QString>>& carriers)
+{
     {
-        TTable carriers;
-        carriers.setDatabaseName(m_program->folder().dataFolder());
-        carriers.setTableName(QStringLiteral("AudioS.dbf"));
-        QVERIFY(carriers.open());
-        for (const char* number : {"1", "2", "3"}) {
-            QVERIFY(carriers.insert());
-            QVERIFY(carriers.setFieldText("CISLO", number));
-            QVERIFY(carriers.setFieldText("DRUH", "LP"));
-            QVERIFY(carriers.post());
+        TTable table;
+        table.setDatabaseName(m_program->folder().dataFolder());
+        table.setTableName(QStringLiteral("AudioS.dbf"));
+        QVERIFY(table.open());
+        for (const auto& [number, kind] : carriers) {
+            QVERIFY(table.insert());
+            QVERIFY(table.setFieldText("CISLO", number));
+            QVERIFY(table.setFieldText("DRUH", kind));
+            QVERIFY(table.post());
         }
     }
     m_aplikace = std::make_unique<Aplikace>(m_program->folder(), QString());
@@ -62,6 +98,32 @@ void TestRecordCommands::init()
     QVERIFY(editor());
 }
 
+void TestRecordCommands::start(const QStringList& numbers)
+{
+    QList<QPair<QString, QString>> carriers;
+    for (const QString& number : numbers)
+        carriers.append({number, QStringLiteral("LP")});
+    startWithKinds(carriers);
+}
+
+void TestRecordCommands::expectEnabled(const QStringList& names, bool expected) const
+{
+    for (const QString& name : names) {
+        auto* item = m_aplikace->hlavni()->findChild<QAction*>(name);
+        QVERIFY2(item, qPrintable(name));
+        QVERIFY2(item->isEnabled() == expected, qPrintable(name));
+    }
+}
+
+void TestRecordCommands::expectPopupEnabled(const QStringList& names, bool expected) const
+{
+    for (const QString& name : names) {
+        auto* item = editor()->popupMenu()->findChild<QAction*>(name);
+        QVERIFY2(item, qPrintable(name));
+        QVERIFY2(item->isEnabled() == expected, qPrintable(name));
+    }
+}
+
 void TestRecordCommands::cleanup()
 {
     m_aplikace.reset();
@@ -70,6 +132,7 @@ void TestRecordCommands::cleanup()
 
 void TestRecordCommands::navigationFollowsTheRecord()
 {
+    start({"1", "2", "3"});
     QVERIFY(!enabled("PNa1") && !enabled("TD2") && enabled("PNa3") && enabled("UD4"));
     TRIGGER(m_aplikace->hlavni(), "TD3");
     QCOMPARE(table()->fieldText("CISLO"), QString("2"));
@@ -81,6 +144,7 @@ void TestRecordCommands::navigationFollowsTheRecord()
 
 void TestRecordCommands::newRecordSavedFromTheMenu()
 {
+    start({"1", "2", "3"});
     TRIGGER(m_aplikace->hlavni(), "PNa5");
     QVERIFY(editor()->isEditing());
     QVERIFY(enabled("MU6") && enabled("TD10") && !enabled("MU4") && !enabled("PNa3"));
@@ -98,6 +162,7 @@ void TestRecordCommands::newRecordSavedFromTheMenu()
 
 void TestRecordCommands::deleteAsksFirst()
 {
+    start({"1", "2", "3"});
     TRIGGER(m_aplikace->hlavni(), "MU4");
     TDotazOdstranitDialog* question = m_aplikace->recordCommands()->deleteQuestion();
     QVERIFY(question->isVisible());
@@ -106,6 +171,137 @@ void TestRecordCommands::deleteAsksFirst()
     QVERIFY(!question->isVisible());
     QCOMPARE(table()->recordCount(), 2);
     QCOMPARE(table()->fieldText("CISLO"), QString("2"));
+}
+
+void TestRecordCommands::emptyDatabaseOffersEditNewAndGoTo()
+{
+    start(QStringList());
+    QVERIFY(table()->bof() && table()->eof());
+    expectEnabled({"MU5", "TD7", "UD7", "PNa5", "TD5", "UD5", "MU8"}, true);
+    expectEnabled({"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MU4", "TD6", "UD6", "MU6", "TD8",
+                   "UD8", "MU9", "TD10", "UD10", "MU7", "TD9", "UD9", "PNa1", "Pna2", "TD1",
+                   "TD2", "UD1", "UD2", "PNa3", "PNa4", "TD3", "TD4", "UD3", "UD4", "MU1", "MU2",
+                   "MU3", "TS6", "TS7", "TS8"},
+                  false);
+    // In the pop-up menu the way to the records leads only to a new one.
+    expectPopupEnabled({"MP5", "MP12"}, true);
+    expectPopupEnabled({"MP0", "MP01", "MP4", "MP6", "MP13", "MP7", "MP8", "MP9", "MP10", "MP11"},
+                       false);
+}
+
+void TestRecordCommands::editingOffersOnlySaveAndUndo()
+{
+    start({"1", "2", "3"});
+    TRIGGER(m_aplikace->hlavni(), "TD3");
+    TRIGGER(m_aplikace->hlavni(), "MU5");
+    QVERIFY(editor()->isEditing());
+    expectEnabled({"MU6", "TD8", "UD8", "MU9", "TD10", "UD10"}, true);
+    expectEnabled({"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MU4", "TD6", "UD6", "MU5", "TD7",
+                   "UD7", "MU7", "TD9", "UD9", "MU8", "PNa1", "Pna2", "TD1", "TD2", "UD1", "UD2",
+                   "PNa3", "PNa4", "TD3", "TD4", "UD3", "UD4", "PNa5", "TD5", "UD5"},
+                  false);
+    expectPopupEnabled({"MP6", "MP13"}, true);
+    expectPopupEnabled({"MP0", "MP01", "MP4", "MP5", "MP7"}, false);
+    // Cut, copy and paste go with the focus: a text editor offers them.
+    m_aplikace->hlavni()->show();
+    QVERIFY(m_aplikace->hlavni()->isEnabled());
+    QVERIFY(QTest::qWaitForWindowActive(m_aplikace->hlavni()));
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    child<QLineEdit>("M7")->setFocus();
+    QCOMPARE(editor()->clipboardTarget(), child<QLineEdit>("M7"));
+    expectEnabled({"MU1", "MU2", "MU3", "TS6", "TS7", "TS8"}, true);
+    // Undoing gives the middle position back.
+    TRIGGER(m_aplikace->hlavni(), "MU9");
+    QVERIFY(!editor()->isEditing());
+    expectEnabled({"PNa1", "PNa3", "MU4", "MU5", "PNa5"}, true);
+    expectEnabled({"MU6", "MU9"}, false);
+}
+
+void TestRecordCommands::enterSavesTheRecord()
+{
+    start({"1", "2"});
+    TRIGGER(m_aplikace->hlavni(), "MU5");
+    child<QComboBox>("D1")->setCurrentText(QStringLiteral("Audio CD"));
+    auto* track = child<QLineEdit>("T1");
+    track->setText(QStringLiteral("3,45"));
+    child<QLineEdit>("T2")->setText(QStringLiteral("4,30"));
+    QTest::keyClick(track, Qt::Key_Return);
+    QVERIFY(!editor()->isEditing());
+    QCOMPARE(table()->fieldText("CISLO"), QString("1"));
+    QCOMPARE(table()->fieldValueText("CELKEM"), QString("8.15"));
+    QCOMPARE(table()->fieldValueText("DATUM"), QDate::currentDate().toString(Qt::ISODate));
+    QVERIFY(enabled("MU5") && !enabled("MU6") && enabled("PNa3"));
+}
+
+void TestRecordCommands::undoDropsANewRecord()
+{
+    start({"1", "2"});
+    TRIGGER(m_aplikace->hlavni(), "PNa4");
+    TRIGGER(m_aplikace->hlavni(), "TD5");
+    child<QLineEdit>("C1")->setText(QStringLiteral("99"));
+    child<QLineEdit>("J1")->setText(QStringLiteral("Nedokončený"));
+    TRIGGER(m_aplikace->hlavni(), "UD10");
+    QVERIFY(!editor()->isEditing());
+    QCOMPARE(table()->recordCount(), 2);
+    QVERIFY(!table()->findKey(QStringLiteral("99")));
+    QVERIFY(child<QLineEdit>("J1")->text() != QStringLiteral("Nedokončený"));
+    QVERIFY(enabled("MU4") && enabled("PNa5") && !enabled("MU6"));
+}
+
+void TestRecordCommands::deletingTheOnlyRecordEmptiesTheWindow()
+{
+    start({"5"});
+    // A table that has just opened stands at its start, however short it is.
+    QVERIFY(!enabled("PNa1") && enabled("PNa3") && enabled("MU4"));
+    TRIGGER(m_aplikace->hlavni(), "UD6");
+    QTest::keyClick(m_aplikace->recordCommands()->deleteQuestion(), Qt::Key_Return);
+    QCOMPARE(table()->recordCount(), 0);
+    QVERIFY(table()->bof() && table()->eof());
+    QVERIFY(child<QLineEdit>("C1")->text().isEmpty());
+    QVERIFY(!enabled("MU4") && !enabled("MU7") && !enabled("MS4"));
+    QVERIFY(enabled("MU5") && enabled("PNa5"));
+    // The empty window takes a new carrier.
+    TRIGGER(m_aplikace->hlavni(), "PNa5");
+    child<QLineEdit>("C1")->setText(QStringLiteral("6"));
+    TRIGGER(m_aplikace->hlavni(), "MU6");
+    QCOMPARE(table()->recordCount(), 1);
+    QVERIFY(enabled("MU4") && enabled("MU5") && !enabled("MU6"));
+}
+
+void TestRecordCommands::kindChoiceThatLeavesNothing()
+{
+    startWithKinds({{"1", "LP"}, {"2", "Audio CD"}});
+    TRIGGER(m_aplikace->hlavni(), "NO4");
+    QVERIFY(table()->bof() && table()->eof());
+    QVERIFY(!enabled("MU4") && !enabled("PNa3") && enabled("PNa5"));
+    TRIGGER(m_aplikace->hlavni(), "NO1");
+    QCOMPARE(table()->fieldText("CISLO"), QString("2"));
+    QVERIFY(enabled("MU4") && enabled("PNa3") && !enabled("PNa1"));
+    TRIGGER(m_aplikace->hlavni(), "PNa3");
+    QCOMPARE(table()->fieldText("CISLO"), QString("2"));
+    QVERIFY(table()->eof() && !enabled("PNa3") && enabled("PNa1"));
+    TRIGGER(m_aplikace->hlavni(), "N0");
+    QCOMPARE(table()->recordCount(), 2);
+}
+
+void TestRecordCommands::genreChoiceFollowsTheKindInFront()
+{
+    startWithKinds({{"1", "LP"}, {"2", "Datové CD"}, {"3", "Audio MP3 CD"}});
+    auto* tools = m_aplikace->hlavni()->findChild<QMenu*>("MenuNastroje");
+    QVERIFY(tools);
+    const auto openTools = [tools] { emit tools->aboutToShow(); };
+    openTools();
+    QVERIFY(enabled("MN7") && enabled("MN8"));
+    TRIGGER(m_aplikace->hlavni(), "PNa3");
+    QVERIFY(!enabled("MN7"));
+    openTools();
+    QVERIFY(!enabled("MN7") && enabled("MN8"));
+    TRIGGER(m_aplikace->hlavni(), "PNa3");
+    openTools();
+    QVERIFY(!enabled("MN7"));
+    TRIGGER(m_aplikace->hlavni(), "PNa1");
+    openTools();
+    QVERIFY(enabled("MN7"));
 }
 
 QTEST_MAIN(TestRecordCommands)
