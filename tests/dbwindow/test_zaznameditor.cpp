@@ -53,6 +53,8 @@ private slots:
     void refusedInputKeepsEverythingTyped();
     void enterSavesAndNoteTakesNewLines();
     void dateFromTheCalendarOrEmpty();
+    void dateEditorHoldsEveryDateOfItsLocale_data();
+    void dateEditorHoldsEveryDateOfItsLocale();
     void blankGenreClearsTheGenre();
     void undoOnNewRecordDiscardsIt();
     void deleteMovesToTheNextRecord_data();
@@ -659,6 +661,37 @@ void TestZaznamEditor::dateFromTheCalendarOrEmpty()
     QVERIFY(m_editor->saveRecord());
     QCOMPARE(m_folder->table()->fieldValueText(QStringLiteral("DATUM1")), QString());
     QCOMPARE(text(QStringLiteral("D2")), QString());
+}
+
+void TestZaznamEditor::dateEditorHoldsEveryDateOfItsLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("cs_CZ") << QLocale(QLocale::Czech, QLocale::CzechRepublic);
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+}
+
+// Month names make some short forms longer than ten characters; such a date
+// must neither be cut when typed or chosen nor hidden behind the button.
+void TestZaznamEditor::dateEditorHoldsEveryDateOfItsLocale()
+{
+    QFETCH(QLocale, locale);
+    TDatumEdit date;
+    date.setLocale(locale);
+    date.resize(date.sizeHint());
+    const QFontMetrics metrics(date.lineEdit()->font());
+    for (int month = 1; month <= 12; ++month) {
+        const QDate day(2000, month, 30 - (month == 2 ? 1 : 0));
+        date.setDate(day);
+        QCOMPARE(date.date(), day);
+        QLineEdit* edit = date.lineEdit();
+        edit->clear();
+        QTest::keyClicks(edit, locale.toString(day, date.format()));
+        QCOMPARE(date.date(), day);
+        QVERIFY2(metrics.horizontalAdvance(edit->text()) <= edit->contentsRect().width() - 4,
+                 qPrintable(edit->text()));
+    }
 }
 
 void TestZaznamEditor::blankGenreClearsTheGenre()

@@ -4,15 +4,17 @@
 
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 TDatumEdit::TDatumEdit(QWidget* parent) : QWidget(parent)
 {
     m_edit = new QLineEdit(this);
-    m_edit->setMaxLength(10);
+    m_edit->setMaxLength(longestDate().size());
     m_button = new QToolButton(this);
     m_button->setArrowType(Qt::DownArrow);
     m_button->setFocusPolicy(Qt::NoFocus);
@@ -40,6 +42,34 @@ void TDatumEdit::createCalendar()
 QString TDatumEdit::format() const
 {
     return fieldcodec::dateFormat(locale());
+}
+
+// The longest date the short form writes: month and weekday names differ in
+// length, and a form with names ("30 Jun 2000") is longer than ten characters.
+QString TDatumEdit::longestDate() const
+{
+    QString longest;
+    const QFontMetrics metrics(m_edit ? m_edit->font() : font());
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 22; day <= 28; ++day) {
+            const QString text = locale().toString(QDate(2000, month, day), format());
+            if (text.size() > longest.size() ||
+                (text.size() == longest.size() &&
+                 metrics.horizontalAdvance(text) > metrics.horizontalAdvance(longest)))
+                longest = text;
+        }
+    }
+    return longest;
+}
+
+QSize TDatumEdit::sizeHint() const
+{
+    const QFontMetrics metrics(m_edit->font());
+    const int height = m_edit->sizeHint().height();
+    // Frame and text margins of the line editor, then the drop-down button.
+    const int text = metrics.horizontalAdvance(longestDate() + QLatin1Char('0'));
+    return {text + 2 * m_edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4 + height,
+            height};
 }
 
 QString TDatumEdit::text() const
@@ -103,4 +133,6 @@ void TDatumEdit::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && !isEnabled())
         m_popup->hide();
+    if (event->type() == QEvent::LocaleChange)
+        m_edit->setMaxLength(longestDate().size());
 }

@@ -32,6 +32,8 @@ public:
     void showCalendar();
 
     QString format() const;
+    // The editor is wide enough for every date of its locale.
+    QSize sizeHint() const override;
 
 signals:
     // The user typed or chose a date.
@@ -44,6 +46,7 @@ protected:
 private:
     void createCalendar();
     void choose(const QDate& date);
+    QString longestDate() const;
 
     QLineEdit* m_edit = nullptr;
     QToolButton* m_button = nullptr;
