@@ -3,7 +3,10 @@
 #include <QLayout>
 #include <QMenu>
 #include <QStatusBar>
+#include <QLineEdit>
 #include <QToolBar>
+
+#include <optional>
 
 namespace {
 
@@ -39,6 +42,8 @@ private slots:
     void popupMenuRepeatsTheToggles();
     void barsKeepTheirRows_data();
     void barsKeepTheirRows();
+    void mainBarsCloseUp();
+    void tipFieldTakesTheRow();
 
 private:
     void bars_data();
@@ -268,6 +273,64 @@ void TestViewState::barsKeepTheirRows()
         QVERIFY(!main->isHidden());
     QVERIFY(!tips->isHidden());
     QVERIFY(standard->geometry().left() < window->findChild<QToolBar*>("DatabazeL")->x());
+}
+
+// The main bars stand side by side from the left edge, whichever are shown.
+void TestViewState::mainBarsCloseUp()
+{
+    THlavniDialog* window = m_main->get();
+    window->resize(1000, 700);
+    window->show();
+    auto* standard = window->findChild<QToolBar*>("StandardniL");
+    auto* database = window->findChild<QToolBar*>("DatabazeL");
+    auto* windows = window->findChild<QToolBar*>("OknaL");
+    const auto settle = [window] {
+        window->layout()->activate();
+        QCoreApplication::processEvents();
+    };
+    settle();
+    QCOMPARE(standard->x(), 0);
+    QCOMPARE(database->x(), standard->width());
+    QCOMPARE(windows->x(), standard->width() + database->width());
+    standard->hide();
+    settle();
+    QCOMPARE(database->x(), 0);
+    QCOMPARE(windows->x(), database->width());
+    database->hide();
+    settle();
+    QCOMPARE(windows->x(), 0);
+    standard->show();
+    settle();
+    QCOMPARE(standard->x(), 0);
+    QCOMPARE(windows->x(), standard->width());
+}
+
+// The tip field grows and shrinks with the window by exactly as much as the
+// window does, and leaves its buttons in sight.
+void TestViewState::tipFieldTakesTheRow()
+{
+    THlavniDialog* window = m_main->get();
+    auto* field = window->findChild<QLineEdit*>("TipDne");
+    auto* tips = window->findChild<QToolBar*>("TipyDneL");
+    auto* extension = tips->findChild<QWidget*>("qt_toolbar_ext_button");
+    std::optional<int> rest;
+    for (const int width : {1000, 760, 1280, 640}) {
+        window->resize(width, 700);
+        window->show();
+        window->layout()->activate();
+        QCoreApplication::processEvents();
+        QCOMPARE(tips->width(), window->width());
+        if (!rest)
+            rest = window->width() - field->width();
+        QCOMPARE(window->width() - field->width(), *rest);
+        for (const char* button : {"TT1", "TT2", "EM1"}) {
+            auto* item = tips->findChild<QWidget*>(QString::fromLatin1(button));
+            QVERIFY2(item && item->isVisible(), button);
+            QVERIFY(item->geometry().right() < tips->width());
+        }
+        QVERIFY(!extension || !extension->isVisible());
+    }
+    QVERIFY(*rest > 0 && *rest < 200);
 }
 
 QTEST_MAIN(TestViewState)
