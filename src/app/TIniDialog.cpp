@@ -4,6 +4,7 @@
 #include "HlavniSluzby.h"
 #include "IniFile.h"
 #include "ProgramFolder.h"
+#include "QuestionKeys.h"
 #include "TOfficeButton.h"
 
 #include <QHBoxLayout>
@@ -98,17 +99,9 @@ void TIniDialog::no()
 
 void TIniDialog::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        yes();
-        break;
-    case Qt::Key_Escape:
-        no();
-        break;
-    default:
+    if (!answerQuestionKey(
+            event, [this] { yes(); }, [this] { no(); }))
         TBublina::keyPressEvent(event);
-    }
 }
 
 void TIniDialog::hideEvent(QHideEvent* event)

@@ -70,8 +70,8 @@ void TestRecordCommands::init()
     m_program = std::make_unique<TestProgramFolder>();
     QVERIFY(m_program->isValid());
     // Neither the welcome nor the tips: each holds the main window until it goes.
-    QVERIFY(m_program->suiteIni().writeString(QStringLiteral("Nastaveni"), QStringLiteral("Uvitani"),
-                                              QStringLiteral("0")));
+    QVERIFY(m_program->suiteIni().writeString(QStringLiteral("Nastaveni"),
+                                              QStringLiteral("Uvitani"), QStringLiteral("0")));
     QVERIFY(m_program->programIni().writeString(QStringLiteral("Zobrazit"), QStringLiteral("Tipy"),
                                                 QStringLiteral("0")));
 }
@@ -178,10 +178,10 @@ void TestRecordCommands::emptyDatabaseOffersEditNewAndGoTo()
     start(QStringList());
     QVERIFY(table()->bof() && table()->eof());
     expectEnabled({"MU5", "TD7", "UD7", "PNa5", "TD5", "UD5", "MU8"}, true);
-    expectEnabled({"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MU4", "TD6", "UD6", "MU6", "TD8",
-                   "UD8", "MU9", "TD10", "UD10", "MU7", "TD9", "UD9", "PNa1", "Pna2", "TD1",
-                   "TD2", "UD1", "UD2", "PNa3", "PNa4", "TD3", "TD4", "UD3", "UD4", "MU1", "MU2",
-                   "MU3", "TS6", "TS7", "TS8"},
+    expectEnabled({"MS4",  "MS5",  "TS3", "TS5", "OS3",  "OS4",  "MU4",  "TD6",  "UD6",
+                   "MU6",  "TD8",  "UD8", "MU9", "TD10", "UD10", "MU7",  "TD9",  "UD9",
+                   "PNa1", "Pna2", "TD1", "TD2", "UD1",  "UD2",  "PNa3", "PNa4", "TD3",
+                   "TD4",  "UD3",  "UD4", "MU1", "MU2",  "MU3",  "TS6",  "TS7",  "TS8"},
                   false);
     // In the pop-up menu the way to the records leads only to a new one.
     expectPopupEnabled({"MP5", "MP12"}, true);
@@ -196,9 +196,9 @@ void TestRecordCommands::editingOffersOnlySaveAndUndo()
     TRIGGER(m_aplikace->hlavni(), "MU5");
     QVERIFY(editor()->isEditing());
     expectEnabled({"MU6", "TD8", "UD8", "MU9", "TD10", "UD10"}, true);
-    expectEnabled({"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MU4", "TD6", "UD6", "MU5", "TD7",
-                   "UD7", "MU7", "TD9", "UD9", "MU8", "PNa1", "Pna2", "TD1", "TD2", "UD1", "UD2",
-                   "PNa3", "PNa4", "TD3", "TD4", "UD3", "UD4", "PNa5", "TD5", "UD5"},
+    expectEnabled({"MS4",  "MS5",  "TS3", "TS5", "OS3", "OS4",  "MU4",  "TD6", "UD6", "MU5", "TD7",
+                   "UD7",  "MU7",  "TD9", "UD9", "MU8", "PNa1", "Pna2", "TD1", "TD2", "UD1", "UD2",
+                   "PNa3", "PNa4", "TD3", "TD4", "UD3", "UD4",  "PNa5", "TD5", "UD5"},
                   false);
     expectPopupEnabled({"MP6", "MP13"}, true);
     expectPopupEnabled({"MP0", "MP01", "MP4", "MP5", "MP7"}, false);

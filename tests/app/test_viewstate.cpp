@@ -1,9 +1,9 @@
 #include "AppTestSupport.h"
 
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
-#include <QLineEdit>
 #include <QToolBar>
 
 #include <optional>

@@ -3,6 +3,7 @@
 #include "BalloonRule.h"
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
+#include "QuestionKeys.h"
 #include "TOfficeButton.h"
 
 #include <QHideEvent>
@@ -86,15 +87,7 @@ void TDotazOdstranitDialog::hideEvent(QHideEvent* event)
 
 void TDotazOdstranitDialog::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        yes();
-        break;
-    case Qt::Key_Escape:
-        close();
-        break;
-    default:
+    if (!answerQuestionKey(
+            event, [this] { yes(); }, [this] { close(); }))
         TBalloonDialog::keyPressEvent(event);
-    }
 }

@@ -72,8 +72,7 @@ void TObecnePage::createDateAndNote()
     caption(this, QStringLiteral("Datum pořízení :"), 8, 80);
     m_acquired = new TDatumEdit(this);
     m_acquired->setObjectName(QStringLiteral("D2"));
-    m_acquired->setGeometry(kFieldX, 80, qMax(110, m_acquired->sizeHint().width()),
-                            kEditorHeight);
+    m_acquired->setGeometry(kFieldX, 80, qMax(110, m_acquired->sizeHint().width()), kEditorHeight);
     setHint(m_acquired, QStringLiteral("Datum pořízení"));
 
     caption(this, QStringLiteral("Poznámka :"), 8, 104);

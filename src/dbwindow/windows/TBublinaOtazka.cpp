@@ -3,6 +3,7 @@
 #include "BalloonRule.h"
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
+#include "QuestionKeys.h"
 #include "TOfficeButton.h"
 
 #include <QHideEvent>
@@ -96,17 +97,9 @@ void TBublinaOtazka::hideEvent(QHideEvent* event)
 
 void TBublinaOtazka::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        yes();
-        break;
-    case Qt::Key_Escape:
-        no();
-        break;
-    default:
+    if (!answerQuestionKey(
+            event, [this] { yes(); }, [this] { no(); }))
         TBocniBublina::keyPressEvent(event);
-    }
 }
 
 void TBublinaOtazka::reject()

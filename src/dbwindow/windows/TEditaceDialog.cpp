@@ -3,6 +3,7 @@
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "OptionalDatabases.h"
+#include "QuestionKeys.h"
 #include "TOfficeButton.h"
 #include "TVolba.h"
 #include "TVyberDialog.h"
@@ -139,13 +140,8 @@ void TEditaceDialog::hideEvent(QHideEvent* event)
 
 void TEditaceDialog::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        hide();
-        break;
-    default:
+    // Enter and Esc both leave the choice without choosing.
+    const auto leave = [this] { hide(); };
+    if (!answerQuestionKey(event, leave, leave))
         TBocniBublina::keyPressEvent(event);
-    }
 }

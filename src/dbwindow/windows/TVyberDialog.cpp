@@ -3,6 +3,7 @@
 #include "BalloonRule.h"
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
+#include "QuestionKeys.h"
 #include "TOfficeButton.h"
 #include "TVolba.h"
 
@@ -96,13 +97,8 @@ void TVyberDialog::hideEvent(QHideEvent* event)
 
 void TVyberDialog::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        hide();
-        break;
-    default:
+    // Enter and Esc both leave the choice without choosing.
+    const auto leave = [this] { hide(); };
+    if (!answerQuestionKey(event, leave, leave))
         TBalloonDialog::keyPressEvent(event);
-    }
 }
