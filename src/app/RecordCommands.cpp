@@ -90,11 +90,12 @@ void RecordCommands::equip(TDatabazeDialog* window)
 {
     auto* editor = new TZaznamEditor(m_hlavni.dataModule()->dataSource(window->slot()));
     window->setEditor(editor);
-    // Another editor may take this one's place; then the record is saved as
-    // it stands in the table, stamped with today's date.
+    // The save question stores the record the way the save command does,
+    // total included. Another editor may take this one's place; then the
+    // record is saved as it stands in the table, stamped with today's date.
     window->setRecordSaver([editor = QPointer<TZaznamEditor>(editor), window]() -> Status {
         if (editor)
-            return editor->saveKeepingTotal();
+            return editor->saveRecord();
         TTable* table = window->table();
         if (Status s = table->setFieldText(QStringLiteral("DATUM"),
                                            QDate::currentDate().toString(Qt::ISODate));

@@ -15,12 +15,14 @@
 #include "TZaznamEditor.h"
 #include "TZpravaDialog.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -93,6 +95,7 @@ private slots:
     void newRecordIsDiscardedByNe();
     void recordEditorAnswersTheQuestion_data();
     void recordEditorAnswersTheQuestion();
+    void trackThatIsNoLengthStopsTheAnswer();
     void editorStoresTheRecordForTheQuestion();
     void refusedRecordKeepsItsWindow();
     void editorBringsItsRecordMenu();
@@ -373,6 +376,13 @@ void TestDatabazeDialog::recordEditorAnswersTheQuestion()
     QTest::keyClicks(number, "77");
     title->setFocus();
     QTest::keyClicks(title, "Abbey Road");
+    opened->findChild<QComboBox*>("D1")->setCurrentText(QStringLiteral("Audio CD"));
+    opened->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+    for (const auto& [name, length] : {std::pair{"T1", "3,45"}, std::pair{"T2", "4,30"}}) {
+        auto* track = opened->findChild<QLineEdit*>(QString::fromLatin1(name));
+        track->setFocus();
+        QTest::keyClicks(track, length);
+    }
     QVERIFY(opened->isRecordEditing());
     QVERIFY(!opened->close());
     TDotazKonecDialog* question = m_aplikace->databases()->dotazKonecDialog();
@@ -390,6 +400,39 @@ void TestDatabazeDialog::recordEditorAnswersTheQuestion()
     QVERIFY(check.last());
     QCOMPARE(check.fieldText("NAZEV"), QStringLiteral("Abbey Road"));
     QCOMPARE(check.fieldValueText("DATUM"), QDate::currentDate().toString(Qt::ISODate));
+    // The answer totals the tracks the way the save command does.
+    QCOMPARE(check.fieldValueText("CELKEM"), QStringLiteral("8.15"));
+}
+
+// A track that is not a length stops the answer as it stops the save command:
+// the message names it and the window stays, still editing, with what was typed.
+void TestDatabazeDialog::trackThatIsNoLengthStopsTheAnswer()
+{
+    m_folder->addCarriers("AudioS.dbf", {"Stopy"});
+    TDatabazeDialog* opened = open(1);
+    QVERIFY(opened);
+    QTRY_VERIFY(qobject_cast<TZaznamEditor*>(opened->editor()));
+    auto* editor = qobject_cast<TZaznamEditor*>(opened->editor());
+    QVERIFY(editor->editRecord());
+    opened->findChild<QComboBox*>("D1")->setCurrentText(QStringLiteral("LP"));
+    opened->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+    auto* track = opened->findChild<QLineEdit*>("T3");
+    track->setFocus();
+    QTest::keyClicks(track, "-");
+    QCOMPARE(track->text(), QStringLiteral("-"));
+    TRIGGER(main(), "MS8");
+    TDotazKonecDialog* question = m_aplikace->databases()->dotazKonecDialog();
+    QVERIFY(question->isVisible());
+    CLICK(question, TOfficeButton, "Ano");
+    TZpravaDialog* message = m_aplikace->databases()->zpravaDialog();
+    QVERIFY(message->isVisible());
+    QVERIFY2(message->message().startsWith(QStringLiteral("Stopa 3")),
+             qPrintable(message->message()));
+    QCOMPARE(window(1), opened);
+    QVERIFY(opened->isRecordEditing());
+    QCOMPARE(track->text(), QStringLiteral("-"));
+    QCOMPARE(m_folder->key("Otevreni", "Databaze1"), QStringLiteral("1"));
+    QVERIFY(main()->isVisible());
 }
 
 void TestDatabazeDialog::editorStoresTheRecordForTheQuestion()

@@ -60,7 +60,6 @@ private slots:
     void deleteMovesToTheNextRecord_data();
     void deleteMovesToTheNextRecord();
     void tableLeavingEditingTakesTheEditors();
-    void saveKeepingTotalLeavesTheTotal();
     void clipboardFollowsTheFocus();
     void loanMark();
     void popupMenuItems_data();
@@ -762,18 +761,6 @@ void TestZaznamEditor::tableLeavingEditingTakesTheEditors()
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Psáno"));
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("A2")), QStringLiteral("Druhá"));
     QCOMPARE(text(QStringLiteral("J1")), QStringLiteral("Psáno"));
-}
-
-void TestZaznamEditor::saveKeepingTotalLeavesTheTotal()
-{
-    open({{{"DRUH", "Audio CD"}, {"C1", "3"}, {"CELKEM", "3"}}});
-    QVERIFY(m_editor->editRecord());
-    type(QStringLiteral("T1"), QStringLiteral("9"));
-    QVERIFY(m_editor->saveKeepingTotal());
-    QCOMPARE(m_folder->table()->fieldText(QStringLiteral("C1")), QStringLiteral("9"));
-    QCOMPARE(m_folder->table()->fieldText(QStringLiteral("CELKEM")), QStringLiteral("3"));
-    QCOMPARE(m_folder->table()->fieldValueText(QStringLiteral("DATUM")),
-             QDate::currentDate().toString(Qt::ISODate));
 }
 
 void TestZaznamEditor::clipboardFollowsTheFocus()

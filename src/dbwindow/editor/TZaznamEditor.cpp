@@ -490,23 +490,11 @@ Status TZaznamEditor::editRecord()
 
 Status TZaznamEditor::saveRecord()
 {
-    return save(true);
-}
-
-Status TZaznamEditor::saveKeepingTotal()
-{
-    return save(false);
-}
-
-Status TZaznamEditor::save(bool total)
-{
     TTable* t = table();
     if (!t || !t->isEditing() || !isEditing())
         return Status::error(QStringLiteral("Záznam není otevřen pro úpravy."));
-    if (total) {
-        if (Status s = computeTotal(); !s)
-            return s;
-    }
+    if (Status s = computeTotal(); !s)
+        return s;
     if (const FieldBinding::Failure failure = m_binding.storeAll(*t); !failure.status) {
         focusEditor(failure.editor);
         return failure.status;

@@ -62,9 +62,6 @@ public:
     // the record. Anything the table refuses keeps the record in editing with
     // every editor as typed; the message says which editor to correct.
     Status saveRecord();
-    // The save question's way: stores what was typed and stamps DATUM, but
-    // leaves CELKEM as it stands.
-    Status saveKeepingTotal();
     Status undoRecord();
     // Deletes the current record without asking; the table then stands on the
     // following record.
@@ -123,7 +120,6 @@ private:
     void setClipboardEnabled(bool enabled);
 
     Status move(Status (TTable::*step)());
-    Status save(bool total);
     Status computeTotal();
     void setEditorsEnabled(bool enabled);
     void enterEditing();
