@@ -1,14 +1,17 @@
 #include "Aplikace.h"
 #include "AppTestSupport.h"
 #include "DatabaseWindows.h"
+#include "OptionalDatabases.h"
 #include "RecordCommands.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
+#include "TDokumenty.h"
 #include "TDotazOdstranitDialog.h"
 #include "THlavniDialog.h"
 #include "TOtevreniDialog.h"
 #include "TTable.h"
 #include "TZaznamEditor.h"
+#include "TableLayout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,6 +38,7 @@ private slots:
     void deletingTheOnlyRecordEmptiesTheWindow();
     void kindChoiceThatLeavesNothing();
     void genreChoiceFollowsTheKindInFront();
+    void commandsActOnTheWindowInFront();
 
 private:
     bool enabled(const char* name) const
@@ -243,6 +247,9 @@ void TestRecordCommands::undoDropsANewRecord()
     TRIGGER(m_aplikace->hlavni(), "UD10");
     QVERIFY(!editor()->isEditing());
     QCOMPARE(table()->recordCount(), 2);
+    // The record that was current before is shown again.
+    QCOMPARE(table()->fieldText("CISLO"), QString("2"));
+    QCOMPARE(child<QLineEdit>("C1")->text(), QString("2"));
     QVERIFY(!table()->findKey(QStringLiteral("99")));
     QVERIFY(child<QLineEdit>("J1")->text() != QStringLiteral("Nedokončený"));
     QVERIFY(enabled("MU4") && enabled("PNa5") && !enabled("MU6"));
@@ -257,6 +264,7 @@ void TestRecordCommands::deletingTheOnlyRecordEmptiesTheWindow()
     QTest::keyClick(m_aplikace->recordCommands()->deleteQuestion(), Qt::Key_Return);
     QCOMPARE(table()->recordCount(), 0);
     QVERIFY(table()->bof() && table()->eof());
+    QVERIFY(m_aplikace->hlavni()->documentWindow(1));
     QVERIFY(child<QLineEdit>("C1")->text().isEmpty());
     QVERIFY(!enabled("MU4") && !enabled("MU7") && !enabled("MS4"));
     QVERIFY(enabled("MU5") && enabled("PNa5"));
@@ -302,6 +310,60 @@ void TestRecordCommands::genreChoiceFollowsTheKindInFront()
     TRIGGER(m_aplikace->hlavni(), "PNa1");
     openTools();
     QVERIFY(enabled("MN7"));
+}
+
+void TestRecordCommands::commandsActOnTheWindowInFront()
+{
+    start({"1", "2", "3"});
+    QVERIFY(OptionalDatabases(m_program->folder()).create(1, QStringLiteral("Kazety")));
+    {
+        TTable tapes;
+        tapes.setDatabaseName(m_program->folder().dataFolder());
+        tapes.setTableName(layouts::carrierTableOfSlot(2) + QStringLiteral(".dbf"));
+        QVERIFY(tapes.open());
+        for (const char* number : {"10", "20"}) {
+            QVERIFY(tapes.insert());
+            QVERIFY(tapes.setFieldText("CISLO", number));
+            QVERIFY(tapes.setFieldText("DRUH", "MC"));
+            QVERIFY(tapes.post());
+        }
+    }
+    THlavniDialog* hlavni = m_aplikace->hlavni();
+    QVERIFY(m_aplikace->databases()->otevreniDialog()->open(2, QStringLiteral("Kazety")));
+    QCoreApplication::processEvents();
+    TTable* tapes = m_aplikace->dataModule()->table(2);
+    QCOMPARE(hlavni->activeDatabaseSlot(), 2);
+
+    TRIGGER(hlavni, "TD4");
+    QCOMPARE(tapes->fieldText("CISLO"), QString("20"));
+    QCOMPARE(table()->fieldText("CISLO"), QString("1"));
+    // At the end of the tapes; the standard database in front is at its start.
+    QVERIFY(!enabled("TD3") && enabled("TD1"));
+    hlavni->dokumenty()->setActiveSubWindow(hlavni->documentWindow(1));
+    QCOMPARE(hlavni->activeDatabaseSlot(), 1);
+    QVERIFY(enabled("TD3") && !enabled("TD1"));
+    TRIGGER(hlavni, "PNa4");
+    QCOMPARE(table()->fieldText("CISLO"), QString("3"));
+    QCOMPARE(tapes->fieldText("CISLO"), QString("20"));
+
+    // Editing in one window leaves the other browsing, and the commands
+    // follow whichever is in front.
+    TRIGGER(hlavni, "MU5");
+    QVERIFY(enabled("MU6") && !enabled("PNa1"));
+    hlavni->dokumenty()->setActiveSubWindow(hlavni->documentWindow(2));
+    QVERIFY(!enabled("MU6") && enabled("PNa1") && enabled("MU4"));
+    QVERIFY(tapes->isActive() && !tapes->isEditing());
+    hlavni->dokumenty()->setActiveSubWindow(hlavni->documentWindow(1));
+    QVERIFY(enabled("MU6") && enabled("MU9"));
+    TRIGGER(hlavni, "MU9");
+
+    // Closing the window in front leaves the other one's commands to it.
+    hlavni->dokumenty()->setActiveSubWindow(hlavni->documentWindow(2));
+    QVERIFY(hlavni->documentWindow(2)->close());
+    QCoreApplication::processEvents();
+    QVERIFY(!hlavni->documentWindow(2));
+    QCOMPARE(hlavni->activeDatabaseSlot(), 1);
+    QVERIFY(enabled("PNa1") && enabled("MU4") && !enabled("PNa3") && !enabled("MU6"));
 }
 
 QTEST_MAIN(TestRecordCommands)
