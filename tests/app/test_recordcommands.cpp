@@ -14,6 +14,8 @@
 #include "TableLayout.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
@@ -214,6 +216,13 @@ void TestRecordCommands::editingOffersOnlySaveAndUndo()
     child<QLineEdit>("M7")->setFocus();
     QCOMPARE(editor()->clipboardTarget(), child<QLineEdit>("M7"));
     expectEnabled({"MU1", "MU2", "MU3", "TS6", "TS7", "TS8"}, true);
+    child<QLineEdit>("M7")->setText(QStringLiteral("Sedmá"));
+    child<QLineEdit>("C1")->setFocus();
+    expectEnabled({"MU1", "MU2", "MU3", "TS6", "TS7", "TS8"}, false);
+    child<QLineEdit>("M7")->setFocus();
+    child<QLineEdit>("M7")->selectAll();
+    TRIGGER(m_aplikace->hlavni(), "MU2");
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Sedmá"));
     // Undoing gives the middle position back.
     TRIGGER(m_aplikace->hlavni(), "MU9");
     QVERIFY(!editor()->isEditing());
