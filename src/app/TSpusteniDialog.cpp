@@ -1,6 +1,6 @@
 #include "TSpusteniDialog.h"
 
-#include "TGradientMetr.h"
+#include "TGradientPruh.h"
 #include "TGradientText.h"
 
 #include <QEventLoop>
@@ -43,7 +43,7 @@ void TSpusteniDialog::createTexts()
 
 void TSpusteniDialog::createMetr()
 {
-    m_metr = new TGradientMetr(this);
+    m_metr = new TGradientPruh(Qt::black, {}, this);
     m_metr->setObjectName(QStringLiteral("Metr"));
     m_metr->setGeometry(width() - kFrame - 10 - 231, height() - kFrame - 10 - 17, 231, 17);
 }

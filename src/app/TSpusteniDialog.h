@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class TGradientMetr;
+class TGradientPruh;
 
 // The splash window shown while the program creates its windows: the
 // program's name and version over a light-yellow panel and the bar that tells
@@ -36,6 +36,6 @@ private:
     void createTexts();
     void createMetr();
 
-    TGradientMetr* m_metr = nullptr;
+    TGradientPruh* m_metr = nullptr;
     bool m_painted = false;
 };

@@ -2,7 +2,7 @@
 
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
-#include "TGradientIndikator.h"
+#include "TGradientPruh.h"
 #include "TKopirovaniAnimace.h"
 
 #include <QCloseEvent>
@@ -50,7 +50,7 @@ void TInfoOtevritDialog::createContents()
     m_text->setFont(classicFont(true));
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setGeometry(10, 78, width() - 20, 18);
-    m_indikator = new TGradientIndikator(this);
+    m_indikator = new TGradientPruh(QColor(0xff, 0xff, 0xe0), QColor(0x80, 0x80, 0x80), this);
     m_indikator->setObjectName(QStringLiteral("Indikator"));
     m_indikator->setGeometry(14, 102, width() - 28, 14);
 }

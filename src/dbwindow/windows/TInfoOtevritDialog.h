@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class QLabel;
-class TGradientIndikator;
+class TGradientPruh;
 class TKopirovaniAnimace;
 
 // The progress window shown while a database is being opened: the name of
@@ -42,5 +42,5 @@ private:
     DialogGuard m_guard;
     TKopirovaniAnimace* m_animace = nullptr;
     QLabel* m_text = nullptr;
-    TGradientIndikator* m_indikator = nullptr;
+    TGradientPruh* m_indikator = nullptr;
 };
