@@ -878,6 +878,11 @@ void TestZaznamEditor::popupMenuItems()
     QFETCH(QString, hint);
     QFETCH(bool, atFirstRecord);
     open({{{"NAZEV", "Jedna"}}, {{"NAZEV", "Dvě"}}});
+    // The window answers preview, print and search.
+    QObject window;
+    for (auto request : {&TZaznamEditor::previewRequested, &TZaznamEditor::printRequested,
+                         &TZaznamEditor::searchRequested})
+        connect(m_editor.get(), request, &window, [] {});
     QMenu* menu = m_editor->popupMenu();
     QCOMPARE(menu->objectName(), QStringLiteral("PopupMenu1"));
     auto* item = menu->findChild<QAction*>(name);
@@ -920,6 +925,19 @@ void TestZaznamEditor::popupMenuFollowsTheState()
     QVERIFY(!m_editor->isEditing());
     QVERIFY(enabled("MP5"));
     QVERIFY(!enabled("MP6"));
+
+    // Preview, print and search are offered once someone carries them out.
+    QVERIFY(!enabled("MP0") && !enabled("MP01") && !enabled("MP7"));
+    QSignalSpy preview(m_editor.get(), &TZaznamEditor::previewRequested);
+    QObject searcher;
+    connect(m_editor.get(), &TZaznamEditor::searchRequested, &searcher, [] {});
+    QVERIFY(enabled("MP0") && enabled("MP7") && !enabled("MP01"));
+    menu->findChild<QAction*>(QStringLiteral("MP0"))->trigger();
+    QCOMPARE(preview.count(), 1);
+    QVERIFY(m_editor->editRecord());
+    QVERIFY(!enabled("MP0") && !enabled("MP7"));
+    QVERIFY(m_editor->undoRecord());
+    QVERIFY(enabled("MP0") && enabled("MP7"));
 }
 
 void TestZaznamEditor::rightClickBringsTheRecordMenu_data()

@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -422,8 +423,45 @@ void TZaznamEditor::updateMenu()
         if (!recordrules::isPopupItem(rule.item) || !rule.enabled)
             continue;
         if (QAction* action = m_menu->item(rule.item))
-            action->setEnabled(*rule.enabled);
+            action->setEnabled(*rule.enabled && isCarriedOut(rule.item));
     }
+}
+
+// Preview, print and search are carried out outside the editor; an item that
+// nobody answers would do nothing, so it is offered only once someone does.
+bool TZaznamEditor::isCarriedOut(const QString& item) const
+{
+    const auto answered = [this](auto signal) {
+        return isSignalConnected(QMetaMethod::fromSignal(signal));
+    };
+    if (item == QLatin1String("MP0"))
+        return answered(&TZaznamEditor::previewRequested);
+    if (item == QLatin1String("MP01"))
+        return answered(&TZaznamEditor::printRequested);
+    if (item == QLatin1String("MP7"))
+        return answered(&TZaznamEditor::searchRequested);
+    return true;
+}
+
+void TZaznamEditor::connectNotify(const QMetaMethod& signal)
+{
+    QWidget::connectNotify(signal);
+    if (m_menu && isRequest(signal))
+        updateMenu();
+}
+
+void TZaznamEditor::disconnectNotify(const QMetaMethod& signal)
+{
+    QWidget::disconnectNotify(signal);
+    if (m_menu && isRequest(signal))
+        updateMenu();
+}
+
+bool TZaznamEditor::isRequest(const QMetaMethod& signal)
+{
+    return signal == QMetaMethod::fromSignal(&TZaznamEditor::previewRequested) ||
+           signal == QMetaMethod::fromSignal(&TZaznamEditor::printRequested) ||
+           signal == QMetaMethod::fromSignal(&TZaznamEditor::searchRequested);
 }
 
 void TZaznamEditor::setClipboardEnabled(bool enabled)

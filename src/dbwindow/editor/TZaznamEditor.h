@@ -94,6 +94,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
 
 private:
     void createHeader();
@@ -117,6 +119,8 @@ private:
     void applyFill(const KindLayout& layout);
     void setGenreChoice(bool allowed);
     void updateMenu();
+    bool isCarriedOut(const QString& item) const;
+    static bool isRequest(const QMetaMethod& signal);
     void setClipboardEnabled(bool enabled);
 
     Status move(Status (TTable::*step)());
