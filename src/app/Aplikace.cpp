@@ -168,6 +168,11 @@ void Aplikace::createTipy()
 void Aplikace::createDotazOdstranit()
 {
     m_recordCommands = std::make_unique<RecordCommands>(*m_hlavni);
+    if (m_databases) {
+        m_databases->setWindowSetup([commands = m_recordCommands.get()](TDatabazeDialog* window) {
+            commands->equip(window);
+        });
+    }
 }
 
 void Aplikace::createIni()

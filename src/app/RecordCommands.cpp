@@ -24,7 +24,7 @@ RecordCommands::RecordCommands(THlavniDialog& hlavni, QObject* parent)
             &RecordCommands::deleteConfirmed);
     routeCommands();
     TDokumenty* dokumenty = hlavni.dokumenty();
-    connect(dokumenty, &TDokumenty::windowsChanged, this, &RecordCommands::equipWindows);
+    connect(dokumenty, &TDokumenty::windowsChanged, this, &RecordCommands::followWindows);
     connect(dokumenty, &QMdiArea::subWindowActivated, this, &RecordCommands::applyRules);
     // Opening Nástroje enables the genre choice for any database window; the
     // kind of the carrier in front has the last word.
@@ -71,16 +71,11 @@ TZaznamEditor* RecordCommands::activeEditor() const
     return window ? qobject_cast<TZaznamEditor*>(window->editor()) : nullptr;
 }
 
-void RecordCommands::equipWindows()
+void RecordCommands::followWindows()
 {
     for (int slot = 1; slot <= 4; ++slot) {
         auto* window = qobject_cast<TDatabazeDialog*>(m_hlavni.dokumenty()->databaseWindow(slot));
-        if (!window)
-            continue;
-        // A new window shows its record read-only until it gets its editor.
-        if (!window->editor() || window->editor()->inherits("TZaznamPrehled"))
-            equip(window);
-        if (auto* editor = qobject_cast<TZaznamEditor*>(window->editor()))
+        if (auto* editor = window ? qobject_cast<TZaznamEditor*>(window->editor()) : nullptr)
             follow(editor);
     }
     applyRules();

@@ -27,13 +27,15 @@ public:
     ~RecordCommands() override;
 
     TDotazOdstranitDialog* deleteQuestion() const { return m_delete.get(); }
+    // Gives a new database window its record editor and the saver that the
+    // window's save question uses.
+    void equip(TDatabazeDialog* window);
     // The editor of the window in front, or null.
     TZaznamEditor* activeEditor() const;
 
 private:
     void routeCommands();
-    void equipWindows();
-    void equip(TDatabazeDialog* window);
+    void followWindows();
     void follow(TZaznamEditor* editor);
     void run(Status (TZaznamEditor::*command)());
     void askDelete();

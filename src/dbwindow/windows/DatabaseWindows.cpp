@@ -124,10 +124,10 @@ void DatabaseWindows::createDotazKonec()
         m_otevreni->setSaveQuestion(m_dotazKonec.get());
 }
 
-void DatabaseWindows::setEditorFactory(TOtevreniDialog::EditorFactory factory)
+void DatabaseWindows::setWindowSetup(TOtevreniDialog::WindowSetup setup)
 {
     if (m_otevreni)
-        m_otevreni->setEditorFactory(std::move(factory));
+        m_otevreni->setWindowSetup(std::move(setup));
 }
 
 TZpravaDialog* DatabaseWindows::zpravaDialog()

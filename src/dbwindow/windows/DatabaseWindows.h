@@ -42,8 +42,8 @@ public:
     // All of them in their order, for callers that do not count the steps.
     void createAll();
 
-    // A new database window gets its record editor from here.
-    void setEditorFactory(TOtevreniDialog::EditorFactory factory);
+    // A new database window is equipped with its record editor here.
+    void setWindowSetup(TOtevreniDialog::WindowSetup setup);
 
     TNovyDialog* novyDialog() const { return m_novy.get(); }
     TEditaceDialog* editaceDialog() const { return m_editace.get(); }

@@ -116,8 +116,8 @@ TDatabazeDialog* TOtevreniDialog::createWindow(int slot, const QString& name) co
 {
     TDatabazeDialog* window = TDatabazeDialog::create(slot, sluzby(), m_dotaz);
     window->setDatabaseName(name);
-    if (m_editorFactory)
-        window->setEditor(m_editorFactory(window));
+    if (m_windowSetup)
+        m_windowSetup(window);
     sluzby().addDocumentWindow(window);
     return window;
 }

@@ -20,8 +20,8 @@ class TOtevreniDialog final : public TVyberDialog
     Q_OBJECT
 
 public:
-    // Fills a new database window with its record editor.
-    using EditorFactory = std::function<QWidget*(TDatabazeDialog*)>;
+    // Equips a new database window (its record editor) before it is shown.
+    using WindowSetup = std::function<void(TDatabazeDialog*)>;
 
     explicit TOtevreniDialog(HlavniSluzby& sluzby, QWidget* parent = nullptr);
 
@@ -30,7 +30,7 @@ public:
 
     // The question a window asks when it is closed during editing.
     void setSaveQuestion(TDotazKonecDialog* dotaz);
-    void setEditorFactory(EditorFactory factory) { m_editorFactory = std::move(factory); }
+    void setWindowSetup(WindowSetup setup) { m_windowSetup = std::move(setup); }
 
     // Opens the database of slot 1-4 as its entry would; the window is shown.
     TDatabazeDialog* open(int slot, const QString& name);
@@ -50,5 +50,5 @@ private:
     TDatabazeDialog* createWindow(int slot, const QString& name) const;
 
     QPointer<TDotazKonecDialog> m_dotaz;
-    EditorFactory m_editorFactory;
+    WindowSetup m_windowSetup;
 };
