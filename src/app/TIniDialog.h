@@ -1,19 +1,15 @@
 #pragma once
 
-#include "TBublina.h"
-
-class HlavniSluzby;
+#include "TBublinaOtazka.h"
 
 // The question whether to put the program's settings back as a new user has
 // them: all bars shown, no database open, no picture on the labels, the
 // search table out of date. It stands as a balloon beside the assistant.
-class TIniDialog final : public TBublina
+class TIniDialog final : public TBublinaOtazka
 {
     Q_OBJECT
 
 public:
-    static constexpr QSize kSize{330, 125};
-
     struct Key
     {
         QString section;
@@ -33,14 +29,5 @@ signals:
     void restored();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-private:
-    void createContents();
-    void yes();
-    void no();
-
-    HlavniSluzby& m_sluzby;
-    bool m_up = false;
+    void yes() override;
 };

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "TBalloonDialog.h"
+#include "TBublinaOtazka.h"
 
 // The delete question: a balloon beside the assistant figure asking whether
 // the current record of a database is to be deleted for good. "Ano" or Enter
 // confirms, "Ne" or Esc leaves the record alone. The slot it asks for is kept
 // in Kontrola ("1" ... "4").
-class TDotazOdstranitDialog final : public TBalloonDialog
+class TDotazOdstranitDialog final : public TBublinaOtazka
 {
     Q_OBJECT
 
 public:
-    static constexpr QSize kSize{300, 110};
-
     explicit TDotazOdstranitDialog(HlavniSluzby& sluzby, QWidget* parent = nullptr);
 
     const QString& kontrola() const { return m_kontrola; }
@@ -26,14 +24,8 @@ signals:
     void deleteConfirmed(int slot);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void yes() override;
 
 private:
-    void createContents();
-    void yes();
-
     QString m_kontrola;
-    bool m_up = false;
 };
