@@ -57,6 +57,14 @@ public:
             QVERIFY(append(table, row));
     }
 
+    // Fills the fixture's file with `rows` and opens `table` on it.
+    bool openFilled(TTable& table, const QList<Row>& rows) const
+    {
+        fill(rows);
+        setUp(table);
+        return !QTest::currentTestFailed() && table.open().isOk();
+    }
+
     // The values of one field in the table's current order, walking with Next.
     static QStringList column(TTable& table, const QString& field)
     {

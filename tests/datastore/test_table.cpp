@@ -67,10 +67,8 @@ private slots:
         QFETCH(bool, bof);
         QFETCH(bool, eof);
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         for (const QString& name : steps)
             step(table, name);
         QCOMPARE(table.fieldText("CISLO"), number);
@@ -98,10 +96,8 @@ private slots:
     void postPlacesRecordByIndex()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         QVERIFY(TableFixture::append(table, carrier("15", "LP", "Anděl")));
         QCOMPARE(table.fieldText("CISLO"), QString("15"));
         QCOMPARE(table.recNo(), 1);
@@ -137,10 +133,8 @@ private slots:
     void insertAndCancel()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         table.next();
         QVERIFY(table.insert());
         QCOMPARE(table.state(), TTable::State::Insert);
@@ -162,10 +156,8 @@ private slots:
     void insertWhileEditing()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         // A modified record is saved before the new one starts...
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("NAZEV", "Změněno"));
@@ -194,10 +186,8 @@ private slots:
     void navigationPostsModifiedRecord()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("NAZEV", "Nová cesta"));
         QVERIFY(table.next());
@@ -227,10 +217,8 @@ private slots:
     void deleteMovesToNextOrPrevious()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         table.next();
         QVERIFY(table.deleteRecord());
         QCOMPARE(table.fieldText("CISLO"), QString("30"));
@@ -319,10 +307,8 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, typed);
         TableFixture fixture;
-        fixture.fill({carrier("7", "LP", "Původní")});
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, {carrier("7", "LP", "Původní")}));
         QVERIFY(table.edit());
         const QString before = table.fieldText(field);
         const Status s = table.setFieldText(field, typed);
@@ -335,10 +321,8 @@ private slots:
     void blanksOfText()
     {
         TableFixture fixture;
-        fixture.fill({carrier("1", "LP", "   Odsazený název   ")});
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, {carrier("1", "LP", "   Odsazený název   ")}));
         QCOMPARE(table.fieldText("NAZEV"), QString("   Odsazený název"));
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("POZNAMKA", "První řádek\r\nDruhý řádek"));
@@ -423,10 +407,8 @@ private slots:
     void findKeyAndNearest()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         QVERIFY(table.findKey("20"));
         QCOMPARE(table.fieldText("NAZEV"), QString("Hora"));
         QVERIFY(!table.findKey("25"));
@@ -456,10 +438,8 @@ private slots:
     void bookmarks()
     {
         TableFixture fixture;
-        fixture.fill(threeCarriers());
         TTable table;
-        fixture.setUp(table);
-        QVERIFY(table.open());
+        QVERIFY(fixture.openFilled(table, threeCarriers()));
         table.next();
         const TTable::Bookmark mark = table.bookmark();
         table.last();
