@@ -85,6 +85,8 @@ void RecordCommands::equip(TDatabazeDialog* window)
 {
     auto* editor = new TZaznamEditor(m_hlavni.dataModule()->dataSource(window->slot()));
     window->setEditor(editor);
+    // The editor's menu is the window's record menu, PopupMenu1.
+    window->setRecordMenu(editor->popupMenu());
     // The save question stores the record the way the save command does,
     // total included. Another editor may take this one's place; then the
     // record is saved as it stands in the table, stamped with today's date.

@@ -33,6 +33,7 @@ private slots:
     void navigationFollowsTheRecord();
     void newRecordSavedFromTheMenu();
     void deleteAsksFirst();
+    void windowHasOneRecordMenu();
     void emptyDatabaseOffersEditNewAndGoTo();
     void editingOffersOnlySaveAndUndo();
     void enterSavesTheRecord();
@@ -177,6 +178,17 @@ void TestRecordCommands::deleteAsksFirst()
     QVERIFY(!question->isVisible());
     QCOMPARE(table()->recordCount(), 2);
     QCOMPARE(table()->fieldText("CISLO"), QString("2"));
+}
+
+// The window's record menu is the one its editor follows the rules with.
+void TestRecordCommands::windowHasOneRecordMenu()
+{
+    start({"1", "2"});
+    QWidget* window = m_aplikace->hlavni()->documentWindow(1);
+    const QList<QMenu*> menus = window->findChildren<QMenu*>(QStringLiteral("PopupMenu1"));
+    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus.first(), editor()->popupMenu());
+    QVERIFY(menus.first()->findChild<QAction*>(QStringLiteral("MP12")));
 }
 
 void TestRecordCommands::emptyDatabaseOffersEditNewAndGoTo()
