@@ -23,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -431,37 +430,22 @@ void TZaznamEditor::updateMenu()
 // nobody answers would do nothing, so it is offered only once someone does.
 bool TZaznamEditor::isCarriedOut(const QString& item) const
 {
-    const auto answered = [this](auto signal) {
-        return isSignalConnected(QMetaMethod::fromSignal(signal));
-    };
     if (item == QLatin1String("MP0"))
-        return answered(&TZaznamEditor::previewRequested);
+        return m_answered.contains(Request::Preview);
     if (item == QLatin1String("MP01"))
-        return answered(&TZaznamEditor::printRequested);
+        return m_answered.contains(Request::Print);
     if (item == QLatin1String("MP7"))
-        return answered(&TZaznamEditor::searchRequested);
+        return m_answered.contains(Request::Search);
     return true;
 }
 
-void TZaznamEditor::connectNotify(const QMetaMethod& signal)
+void TZaznamEditor::setAnswered(Request request, bool answered)
 {
-    QWidget::connectNotify(signal);
-    if (m_menu && isRequest(signal))
-        updateMenu();
-}
-
-void TZaznamEditor::disconnectNotify(const QMetaMethod& signal)
-{
-    QWidget::disconnectNotify(signal);
-    if (m_menu && isRequest(signal))
-        updateMenu();
-}
-
-bool TZaznamEditor::isRequest(const QMetaMethod& signal)
-{
-    return signal == QMetaMethod::fromSignal(&TZaznamEditor::previewRequested) ||
-           signal == QMetaMethod::fromSignal(&TZaznamEditor::printRequested) ||
-           signal == QMetaMethod::fromSignal(&TZaznamEditor::searchRequested);
+    if (answered)
+        m_answered.insert(request);
+    else
+        m_answered.remove(request);
+    updateMenu();
 }
 
 void TZaznamEditor::setClipboardEnabled(bool enabled)

@@ -4,6 +4,7 @@
 #include "Status.h"
 
 #include <QList>
+#include <QSet>
 #include <QWidget>
 
 class ClipboardMarks;
@@ -67,6 +68,16 @@ public:
     // following record.
     Status deleteRecord();
 
+    // The requests of the pop-up menu that the window carries out. Their
+    // items are offered only once someone answers them.
+    enum class Request
+    {
+        Preview,
+        Print,
+        Search
+    };
+    void setAnswered(Request request, bool answered = true);
+
     // On the text editor that last received the focus.
     void cut();
     void copy();
@@ -94,8 +105,6 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void connectNotify(const QMetaMethod& signal) override;
-    void disconnectNotify(const QMetaMethod& signal) override;
 
 private:
     void createHeader();
@@ -120,7 +129,6 @@ private:
     void setGenreChoice(bool allowed);
     void updateMenu();
     bool isCarriedOut(const QString& item) const;
-    static bool isRequest(const QMetaMethod& signal);
     void setClipboardEnabled(bool enabled);
 
     Status move(Status (TTable::*step)());
@@ -137,6 +145,7 @@ private:
     ClipboardMarks* m_marks = nullptr;
     TZaznamMenu* m_menu = nullptr;
     QList<QWidget*> m_recordEditors;
+    QSet<Request> m_answered;
 
     QLineEdit* m_number = nullptr;  // C1
     QComboBox* m_kind = nullptr;    // D1
