@@ -119,8 +119,6 @@ void TDatabazeDialog::createContents()
     m_plocha->setContextMenuPolicy(Qt::CustomContextMenu);
     m_layout = new QVBoxLayout(m_plocha);
     m_layout->setContentsMargins(0, 0, 0, 0);
-    m_editor = new TZaznamPrehled(table(), m_plocha);
-    m_layout->addWidget(m_editor);
     setWidget(m_plocha);
     connect(m_plocha, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (QMenu* menu = currentPopupMenu(); !menu->isEmpty())
@@ -264,6 +262,9 @@ void TDatabazeDialog::activated()
 
 void TDatabazeDialog::showEvent(QShowEvent* event)
 {
+    // A window that nobody gave a record editor shows its record read-only.
+    if (!m_editor)
+        setEditor(new TZaznamPrehled(table(), m_plocha));
     QMdiSubWindow::showEvent(event);
     if (!event->spontaneous())
         m_sluzby.setIndicator(QStringLiteral("SBO10"), true);
