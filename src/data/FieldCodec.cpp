@@ -272,4 +272,24 @@ std::optional<bool> toBool(const char* raw)
     }
 }
 
+QString toValueText(const FieldDef& field, const char* raw, const CodePage& page)
+{
+    if (isNumeric(field))
+        return canonicalNumber(raw, field.width);
+    if (field.type == 'D') {
+        const QString date = canonicalDate(raw);
+        return date.size() == 8 ? date.left(4) + '-' + date.mid(4, 2) + '-' + date.right(2) : date;
+    }
+    return toText(field, raw, page, QLocale::c());
+}
+
+QString toFilterText(const FieldDef& field, const char* raw, const CodePage& page)
+{
+    if (isNumeric(field))
+        return canonicalNumber(raw, field.width);
+    if (field.type == 'D')
+        return canonicalDate(raw);
+    return toText(field, raw, page, QLocale::c());
+}
+
 } // namespace fieldcodec

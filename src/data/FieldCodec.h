@@ -37,4 +37,10 @@ QString canonicalDate(const char* raw);
 // The short date form of the locale, always with a four-digit year.
 QString dateFormat(const QLocale& locale);
 
+// The value without the user's locale: numbers with a point ("12.5"), dates
+// as yyyy-MM-dd, other fields as toText shows them; for copies and exports.
+QString toValueText(const FieldDef& field, const char* raw, const CodePage& page);
+// The value a filter term compares: numbers canonical, dates as yyyyMMdd.
+QString toFilterText(const FieldDef& field, const char* raw, const CodePage& page);
+
 } // namespace fieldcodec

@@ -44,6 +44,7 @@ public:
     const QString& tableName() const { return m_tableName; }
     QString filePath() const;
     void setLocale(const QLocale& locale) { m_locale = locale; }
+    const QLocale& locale() const { return m_locale; }
 
     Status open();
     void close();
