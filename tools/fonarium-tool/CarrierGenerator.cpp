@@ -2,6 +2,7 @@
 
 #include "CarrierTotal.h"
 
+#include "BulkWriter.h"
 #include "TTable.h"
 #include "TableLayout.h"
 
@@ -10,26 +11,26 @@
 namespace {
 
 const QStringList kPerformers = {
-    QStringLiteral("Hradní kapela"),      QStringLiteral("Jana Nováková"),
-    QStringLiteral("Modrý Měsíc"),        QStringLiteral("Petr Dvořák a přátelé"),
-    QStringLiteral("Šumavští muzikanti"), QStringLiteral("Černé ovce"),
+    QStringLiteral("Hradní kapela"),       QStringLiteral("Jana Nováková"),
+    QStringLiteral("Modrý Měsíc"),         QStringLiteral("Petr Dvořák a přátelé"),
+    QStringLiteral("Šumavští muzikanti"),  QStringLiteral("Černé ovce"),
     QStringLiteral("Komorní soubor Lípa"), QStringLiteral("Ondřej Řezníček"),
-    QStringLiteral("Žlutý pes"),          QStringLiteral("Brněnská filharmonie"),
-    QStringLiteral("Kateřina Malá"),      QStringLiteral("Duo Čtyřlístek"),
-    QStringLiteral("Ostravský beat"),     QStringLiteral("Václav Hrubý"),
-    QStringLiteral("Ticho po bouři"),     QStringLiteral("Dechová hudba Lesanka"),
+    QStringLiteral("Žlutý pes"),           QStringLiteral("Brněnská filharmonie"),
+    QStringLiteral("Kateřina Malá"),       QStringLiteral("Duo Čtyřlístek"),
+    QStringLiteral("Ostravský beat"),      QStringLiteral("Václav Hrubý"),
+    QStringLiteral("Ticho po bouři"),      QStringLiteral("Dechová hudba Lesanka"),
 };
 
 const QStringList kWords = {
-    QStringLiteral("Léto"),   QStringLiteral("Noc"),    QStringLiteral("Řeka"),
-    QStringLiteral("Hvězdy"), QStringLiteral("Cesta"),  QStringLiteral("Dálky"),
-    QStringLiteral("Vítr"),   QStringLiteral("Srdce"),  QStringLiteral("Město"),
-    QStringLiteral("Ozvěny"), QStringLiteral("Podzim"), QStringLiteral("Píseň"),
+    QStringLiteral("Léto"),   QStringLiteral("Noc"),     QStringLiteral("Řeka"),
+    QStringLiteral("Hvězdy"), QStringLiteral("Cesta"),   QStringLiteral("Dálky"),
+    QStringLiteral("Vítr"),   QStringLiteral("Srdce"),   QStringLiteral("Město"),
+    QStringLiteral("Ozvěny"), QStringLiteral("Podzim"),  QStringLiteral("Píseň"),
     QStringLiteral("Světla"), QStringLiteral("Zrcadla"), QStringLiteral("Šeptání"),
-    QStringLiteral("Tanec"),  QStringLiteral("Sníh"),   QStringLiteral("Ráno"),
+    QStringLiteral("Tanec"),  QStringLiteral("Sníh"),    QStringLiteral("Ráno"),
 };
 
-const QStringList kLinks = {QStringLiteral("a"), QStringLiteral("nad"), QStringLiteral("pod"),
+const QStringList kLinks = {QStringLiteral("a"),  QStringLiteral("nad"), QStringLiteral("pod"),
                             QStringLiteral("za"), QStringLiteral("bez"), QStringLiteral("přes")};
 
 const QStringList kNotes = {
@@ -41,14 +42,48 @@ const QStringList kNotes = {
     QStringLiteral("Zapůjčeno do školy na besídku."),
 };
 
-const QStringList kFirstNames = {QStringLiteral("Jan"), QStringLiteral("Eva"),
+const QStringList kFirstNames = {QStringLiteral("Jan"),   QStringLiteral("Eva"),
                                  QStringLiteral("Tomáš"), QStringLiteral("Lucie"),
-                                 QStringLiteral("Jiří"), QStringLiteral("Markéta")};
-const QStringList kSurnames = {QStringLiteral("Svoboda"), QStringLiteral("Černá"),
+                                 QStringLiteral("Jiří"),  QStringLiteral("Markéta")};
+const QStringList kSurnames = {QStringLiteral("Svoboda"),   QStringLiteral("Černá"),
                                QStringLiteral("Procházka"), QStringLiteral("Kučerová"),
-                               QStringLiteral("Veselý"), QStringLiteral("Horáková")};
+                               QStringLiteral("Veselý"),    QStringLiteral("Horáková")};
 const QStringList kTowns = {QStringLiteral("Praha"), QStringLiteral("Brno"),
                             QStringLiteral("Olomouc"), QStringLiteral("České Budějovice")};
+
+class TableRows final : public CarrierGenerator::Rows
+{
+public:
+    explicit TableRows(TTable* table) : m_table(table) {}
+    Status begin() override { return m_table->insert(); }
+    Status set(const QString& field, const QString& value) override
+    {
+        return m_table->setFieldText(field, value);
+    }
+    Status end() override { return m_table->post(); }
+
+private:
+    TTable* m_table;
+};
+
+class WriterRows final : public CarrierGenerator::Rows
+{
+public:
+    explicit WriterRows(BulkWriter* writer) : m_writer(writer) {}
+    Status begin() override
+    {
+        m_writer->clearRow();
+        return Status::ok();
+    }
+    Status set(const QString& field, const QString& value) override
+    {
+        return m_writer->setFieldValueText(field, value);
+    }
+    Status end() override { return m_writer->append(); }
+
+private:
+    BulkWriter* m_writer;
+};
 
 } // namespace
 
@@ -63,36 +98,41 @@ QString CarrierGenerator::title()
 {
     if (m_random.bounded(3) == 0)
         return pick(kWords);
-    return pick(kWords) + QLatin1Char(' ') + pick(kLinks) + QLatin1Char(' ') + pick(kWords).toLower();
+    return pick(kWords) + QLatin1Char(' ') + pick(kLinks) + QLatin1Char(' ') +
+           pick(kWords).toLower();
 }
 
 // Audio kinds take minutes with the seconds as two decimals, data kinds megabytes.
 QString CarrierGenerator::trackValue(const QString& kind)
 {
     if (CarrierTotal::isDataKind(kind))
-        return QStringLiteral("%1.%2").arg(m_random.bounded(1, 60)).arg(m_random.bounded(100), 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1.%2").arg(m_random.bounded(1, 9)).arg(m_random.bounded(60), 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1.%2")
+            .arg(m_random.bounded(1, 60))
+            .arg(m_random.bounded(100), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(m_random.bounded(1, 9))
+        .arg(m_random.bounded(60), 2, 10, QLatin1Char('0'));
 }
 
-Status CarrierGenerator::addTracks(TTable* carriers, const QString& kind)
+Status CarrierGenerator::addTracks(Rows& carriers, const QString& kind)
 {
     const int tracks = static_cast<int>(m_random.bounded(31));
     QStringList values;
     for (int i = 1; i <= tracks; ++i) {
         values.append(trackValue(kind));
-        Status s = carriers->setFieldText(QStringLiteral("A%1").arg(i), title());
+        Status s = carriers.set(QStringLiteral("A%1").arg(i), title());
         if (s)
-            s = carriers->setFieldText(QStringLiteral("C%1").arg(i), values.last());
+            s = carriers.set(QStringLiteral("C%1").arg(i), values.last());
         if (!s)
             return s;
     }
     const auto total = CarrierTotal::compute(kind, values, QLocale::c());
     if (!total.status)
         return total.status;
-    return carriers->setFieldText(QStringLiteral("CELKEM"), total.text);
+    return carriers.set(QStringLiteral("CELKEM"), total.text);
 }
 
-Status CarrierGenerator::addLoan(TTable* loans, const QString& programCode, const QString& number)
+Status CarrierGenerator::addLoan(Rows& loans, const QString& programCode, const QString& number)
 {
     const QList<QPair<QString, QString>> fields = {
         {QStringLiteral("JMENO"), pick(kFirstNames)},
@@ -101,20 +141,22 @@ Status CarrierGenerator::addLoan(TTable* loans, const QString& programCode, cons
         {QStringLiteral("CISLO"), QString::number(m_random.bounded(1, 200))},
         {QStringLiteral("OBEC"), pick(kTowns)},
         {QStringLiteral("PSC"), QString::number(m_random.bounded(10000, 79999))},
-        {QStringLiteral("TELEFON"), QStringLiteral("+420 %1").arg(m_random.bounded(600000000, 799999999))},
-        {QStringLiteral("DATUM"), QDate::currentDate().addDays(-m_random.bounded(200)).toString(Qt::ISODate)},
+        {QStringLiteral("TELEFON"),
+         QStringLiteral("+420 %1").arg(m_random.bounded(600000000, 799999999))},
+        {QStringLiteral("DATUM"),
+         QDate::currentDate().addDays(-m_random.bounded(200)).toString(Qt::ISODate)},
         {QStringLiteral("ID"), number},
         {QStringLiteral("PROGRAM"), programCode},
     };
-    Status s = loans->insert();
+    Status s = loans.begin();
     for (const auto& [field, value] : fields) {
         if (s)
-            s = loans->setFieldText(field, value);
+            s = loans.set(field, value);
     }
-    return s ? loans->post() : s;
+    return s ? loans.end() : s;
 }
 
-Status CarrierGenerator::addCarrier(TTable* carriers, TTable* loans, const QString& programCode,
+Status CarrierGenerator::addCarrier(Rows& carriers, Rows* loans, const QString& programCode,
                                     int number)
 {
     const QString kind = pick(layouts::carrierKinds());
@@ -123,35 +165,55 @@ Status CarrierGenerator::addCarrier(TTable* carriers, TTable* loans, const QStri
     const QList<QPair<QString, QString>> fields = {
         {QStringLiteral("CISLO"), QString::number(number)},
         {QStringLiteral("DRUH"), kind},
-        {QStringLiteral("DELKA"), dataKind ? QStringLiteral("700") : QString::number(m_random.bounded(40, 91))},
+        {QStringLiteral("DELKA"),
+         dataKind ? QStringLiteral("700") : QString::number(m_random.bounded(40, 91))},
         {QStringLiteral("NAZEV"), title()},
         {QStringLiteral("ZANR"), m_random.bounded(10) == 0 ? QString() : pick(layouts::genres())},
-        {QStringLiteral("INTERPRET"), dataKind && m_random.bounded(2) ? QString() : pick(kPerformers)},
+        {QStringLiteral("INTERPRET"),
+         dataKind && m_random.bounded(2) ? QString() : pick(kPerformers)},
         {QStringLiteral("POZNAMKA"), m_random.bounded(4) == 0 ? pick(kNotes) : QString()},
-        {QStringLiteral("DATUM"), QDate::currentDate().addDays(-m_random.bounded(3000)).toString(Qt::ISODate)},
-        {QStringLiteral("DATUM1"), QDate(1985, 1, 1).addDays(m_random.bounded(14000)).toString(Qt::ISODate)},
+        {QStringLiteral("DATUM"),
+         QDate::currentDate().addDays(-m_random.bounded(3000)).toString(Qt::ISODate)},
+        {QStringLiteral("DATUM1"),
+         QDate(1985, 1, 1).addDays(m_random.bounded(14000)).toString(Qt::ISODate)},
         {QStringLiteral("PUJCENO"), lent ? QStringLiteral("Půjčeno") : QString()},
     };
-    Status s = carriers->insert();
+    Status s = carriers.begin();
     for (const auto& [field, value] : fields) {
         if (s)
-            s = carriers->setFieldText(field, value);
+            s = carriers.set(field, value);
     }
     if (s)
         s = addTracks(carriers, kind);
     if (s)
-        s = carriers->post();
+        s = carriers.end();
     if (s && lent)
-        s = addLoan(loans, programCode, carriers->fieldText(QStringLiteral("CISLO")));
+        s = addLoan(*loans, programCode, QString::number(number));
     return s;
 }
 
-Status CarrierGenerator::fill(TTable* carriers, TTable* loans, const QString& programCode,
-                              int firstNumber, int count)
+Status CarrierGenerator::fillRows(Rows& carriers, Rows* loans, const QString& programCode,
+                                  int firstNumber, int count)
 {
     for (int i = 0; i < count; ++i) {
         if (Status s = addCarrier(carriers, loans, programCode, firstNumber + i); !s)
             return s;
     }
     return Status::ok();
+}
+
+Status CarrierGenerator::fill(BulkWriter* carriers, BulkWriter* loans, const QString& programCode,
+                              int firstNumber, int count)
+{
+    WriterRows carrierRows(carriers);
+    WriterRows loanRows(loans);
+    return fillRows(carrierRows, loans ? &loanRows : nullptr, programCode, firstNumber, count);
+}
+
+Status CarrierGenerator::fill(TTable* carriers, TTable* loans, const QString& programCode,
+                              int firstNumber, int count)
+{
+    TableRows carrierRows(carriers);
+    TableRows loanRows(loans);
+    return fillRows(carrierRows, loans ? &loanRows : nullptr, programCode, firstNumber, count);
 }

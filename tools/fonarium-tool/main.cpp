@@ -3,11 +3,14 @@
 //
 //   fonarium-tool fill <program folder> <slot 1-4> <count> [seed]
 //   fonarium-tool csv <program folder> <table file, e.g. AudioS.dbf> [index]
+#include "BulkWriter.h"
 #include "CarrierGenerator.h"
 #include "CsvExport.h"
 #include "Data.h"
+#include "TableScan.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -34,14 +37,27 @@ Status prepareSlot(const ProgramFolder& folder, int slot)
     const QString base = layouts::carrierTableOfSlot(slot);
     if (tablefiles::exists(folder.dataFolder(), base))
         return Status::ok();
-    if (Status s = tablefiles::recreateFromTemplate(folder.templateFolder(), folder.dataFolder(), base); !s)
+    if (Status s =
+            tablefiles::recreateFromTemplate(folder.templateFolder(), folder.dataFolder(), base);
+        !s)
         return s;
     const IniFile ini(folder.programIniPath());
     const QString key = QStringLiteral("Data%1").arg(slot - 1);
     const QString name = ini.readString(QStringLiteral("Volitelne"), key);
     if (slot > 1 && (name.isEmpty() || name == kNotCreated))
-        ini.writeString(QStringLiteral("Volitelne"), key, QStringLiteral("Ukázková databáze %1").arg(slot - 1));
+        ini.writeString(QStringLiteral("Volitelne"), key,
+                        QStringLiteral("Ukázková databáze %1").arg(slot - 1));
     return Status::ok();
+}
+
+int highestNumber(const QString& path)
+{
+    TableScan scan(path);
+    int highest = 0;
+    while (scan.next())
+        highest = std::max(
+            highest, static_cast<int>(scan.fieldValueText(QStringLiteral("CISLO")).toDouble()));
+    return highest;
 }
 
 int fill(const QStringList& args)
@@ -56,19 +72,27 @@ int fill(const QStringList& args)
     const ProgramFolder folder(args.at(2));
     if (Status s = prepareSlot(folder, slot); !s)
         return fail(s);
-    TDataModule1 data(folder.dataFolder());
-    TTable* carriers = data.slotTable(slot);
-    TTable* loans = data.table(7);
-    if (Status s = carriers->open(); !s)
+    const QString path =
+        tablefiles::dbfPath(folder.dataFolder(), layouts::carrierTableOfSlot(slot));
+    BulkWriter carriers;
+    if (Status s = carriers.openForAppend(path); !s)
         return fail(s);
-    if (!loans->open())
-        loans = nullptr;
-    carriers->last();
-    const int first = carriers->isEmpty() ? 1 : carriers->fieldText(QStringLiteral("CISLO")).toInt() + 1;
+    BulkWriter loans;
+    const bool lending =
+        loans.openForAppend(tablefiles::dbfPath(folder.dataFolder(), QStringLiteral("Pujcovna")))
+            .isOk();
     CarrierGenerator generator(seed);
-    if (Status s = generator.fill(carriers, loans, layouts::programCodeOfSlot(slot), first, count); !s)
+    Status s = generator.fill(&carriers, lending ? &loans : nullptr,
+                              layouts::programCodeOfSlot(slot), highestNumber(path) + 1, count);
+    const Status finished = carriers.finish();
+    const Status loansFinished = loans.finish();
+    if (s)
+        s = finished;
+    if (s)
+        s = loansFinished;
+    if (!s)
         return fail(s);
-    QTextStream(stdout) << count << " carriers added to " << carriers->tableName() << '\n';
+    QTextStream(stdout) << count << " carriers added to " << QFileInfo(path).fileName() << '\n';
     return 0;
 }
 
