@@ -30,6 +30,7 @@ public:
     Status open(const QString& path, bool writable);
     void close();
     bool isOpen() const { return m_handle != nullptr; }
+    bool isWritable() const { return m_writable; }
     const QString& path() const { return m_path; }
     QStringList warnings() const { return m_warnings; }
 

@@ -57,7 +57,7 @@ Status TTable::open()
     for (int i = 0; i < m_fields.size(); ++i)
         m_fieldByName.insert(m_fields.at(i).name.toUpper(), i);
     m_layout = layouts::forTable(QFileInfo(m_tableName).completeBaseName());
-    if (Status r = readAllRecords(); !r) {
+    if (Status r = readRecords(); !r) {
         m_file.reset();
         return r;
     }
@@ -73,13 +73,48 @@ Status TTable::open()
     return Status::ok();
 }
 
-Status TTable::readAllRecords()
+// The records are read through a descriptor of our own, a block at a time,
+// after the file has been checked (and, when damaged, put right) for writing.
+Status TTable::readRecords()
 {
     m_recordTotal = m_file->recordCount();
-    m_data.clear();
-    if (!m_data.resize(static_cast<std::size_t>(m_recordTotal) * m_recordLength))
-        return Status::error(QStringLiteral("Pro tabulku %1 není dost paměti.").arg(m_tableName));
-    return m_file->readAllRecords(m_data.data(), static_cast<qint64>(m_data.size()));
+    if (Status s = m_pages.open(m_file->path()); !s)
+        return s;
+    m_blank = m_file->blankRecord();
+    m_deleted.assign(static_cast<size_t>(m_recordTotal), 0);
+    for (int r = 0; r < m_recordTotal; ++r)
+        m_deleted[r] = recordAt(r)[0] == '*';
+    return Status::ok();
+}
+
+// Another program (a sibling's loan register) may have appended records, or
+// cut or replaced the file. The table takes in what the file now holds and
+// keeps the cursor on its record.
+bool TTable::takeInOtherWrites()
+{
+    if (!isActive() || isEditing() || !m_pages.refresh())
+        return false;
+    const int current = currentRecordNumber();
+    const int total = m_pages.recordCount();
+    auto file = std::make_unique<DbfFile>();
+    if (file->open(m_file->path(), m_file->isWritable()) || file->open(m_file->path(), false))
+        m_file = std::move(file);
+    if (total < m_recordTotal)
+        dropIndexes();
+    m_deleted.resize(static_cast<size_t>(total), 0);
+    for (int r = m_recordTotal; r < total; ++r)
+        m_deleted[r] = recordAt(r)[0] == '*';
+    m_recordTotal = total;
+    rebuildOrder();
+    const int position = current < 0 ? -1 : positionOf(current);
+    moveTo(position < 0 ? 0 : position, m_bof, m_eof);
+    return true;
+}
+
+void TTable::dropIndexes()
+{
+    m_index = nullptr;
+    m_indexes.clear();
 }
 
 // The index file only names the tags; a missing or foreign one is written anew
@@ -111,8 +146,9 @@ void TTable::close()
     if (!isActive())
         return;
     m_file.reset();
-    m_index.reset();
-    m_data.clear();
+    dropIndexes();
+    m_pages.close();
+    m_deleted.clear();
     m_order.clear();
     m_buffer.clear();
     m_pos = -1;
@@ -143,14 +179,12 @@ QStringList TTable::fieldNames() const
     return names;
 }
 
+// A record the file no longer holds (another program cut it) reads as blank
+// until the table takes in the change.
 const char* TTable::recordAt(int record) const
 {
-    return m_data.data() + static_cast<qsizetype>(record) * m_recordLength;
-}
-
-char* TTable::mutableRecordAt(int record)
-{
-    return m_data.data() + static_cast<qsizetype>(record) * m_recordLength;
+    const char* raw = m_pages.record(record);
+    return raw ? raw : m_blank.constData();
 }
 
 int TTable::currentRecordNumber() const
@@ -259,8 +293,10 @@ Status TTable::first()
 {
     if (Status s = leaveEditing(); !s)
         return s;
-    if (isActive())
+    if (isActive()) {
+        takeInOtherWrites();
         moveTo(0, true, false);
+    }
     return Status::ok();
 }
 
@@ -268,8 +304,10 @@ Status TTable::last()
 {
     if (Status s = leaveEditing(); !s)
         return s;
-    if (isActive())
+    if (isActive()) {
+        takeInOtherWrites();
         moveTo(recordCount() - 1, false, true);
+    }
     return Status::ok();
 }
 
@@ -279,7 +317,7 @@ Status TTable::next()
         return s;
     if (!isActive())
         return Status::ok();
-    if (m_pos >= recordCount() - 1)
+    if (m_pos >= recordCount() - 1 && !(takeInOtherWrites() && m_pos < recordCount() - 1))
         moveTo(m_pos, false, true);
     else
         moveTo(m_pos + 1, false, false);
@@ -335,15 +373,18 @@ Status TTable::writeBuffer()
     m_buffer[0] = ' ';
     if (Status s = m_file->writeRecord(record, m_buffer); !s)
         return s;
+    m_pages.invalidate();
     if (record == m_recordTotal) {
-        if (!m_data.append(m_buffer.constData(), static_cast<std::size_t>(m_recordLength)))
-            return Status::error(QStringLiteral("Pro tabulku %1 není dost paměti.").arg(m_tableName));
+        m_pages.refresh();
         ++m_recordTotal;
+        m_deleted.push_back(0);
     } else {
-        std::memcpy(mutableRecordAt(record), m_buffer.constData(), m_recordLength);
+        m_deleted[record] = 0;
     }
-    if (m_index)
-        m_index->update(record, recordAt(record));
+    for (auto& [fields, index] : m_indexes) {
+        if (index->size() >= record)
+            index->update(record, m_buffer.constData());
+    }
     m_editRecord = record;
     return Status::ok();
 }
@@ -390,7 +431,8 @@ Status TTable::deleteRecord()
     const int record = currentRecordNumber();
     if (Status s = m_file->markDeleted(record); !s)
         return s;
-    mutableRecordAt(record)[0] = '*';
+    m_pages.invalidate();
+    m_deleted[record] = 1;
     m_buffer.clear();
     m_modified = false;
     setState(State::Browse);
@@ -402,11 +444,11 @@ Status TTable::deleteRecord()
 
 bool TTable::passesFilter(int record) const
 {
-    const char* raw = recordAt(record);
-    if (raw[0] == '*')
+    if (m_deleted[record])
         return false;
-    if (!m_filtered)
+    if (!m_filtered || m_filterExpr.isEmpty())
         return true;
+    const char* raw = recordAt(record);
     for (const FilterTerm& term : m_filterExpr.terms()) {
         const int field = fieldIndex(term.field);
         QString text;
@@ -436,18 +478,33 @@ void TTable::rebuildOrder()
     }
     QStringList fields;
     if (!resolveIndex(m_indexName, &fields) || fields.isEmpty()) {
-        m_index.reset();
+        m_index = nullptr;
         return;
     }
-    QList<TableIndex::Field> keyFields;
-    for (const QString& name : fields) {
-        const int field = fieldIndex(name);
-        keyFields.append({m_fields.at(field), m_offsets.at(field)});
-    }
-    m_index = std::make_unique<TableIndex>(keyFields, m_file->codePage());
-    m_index->build(m_data.data(), m_recordLength, m_recordTotal);
-    std::stable_sort(m_order.begin(), m_order.end(),
+    m_index = indexFor(fields);
+    std::sort(m_order.begin(), m_order.end(),
                      [this](int a, int b) { return m_index->less(a, b); });
+}
+
+// Each record's keys are computed once, when an index is first used or the
+// record is first seen.
+TableIndex* TTable::indexFor(const QStringList& fields)
+{
+    QStringList key;
+    for (const QString& name : fields)
+        key.append(name.toUpper());
+    std::unique_ptr<TableIndex>& index = m_indexes[key];
+    if (!index) {
+        QList<TableIndex::Field> keyFields;
+        for (const QString& name : fields) {
+            const int field = fieldIndex(name);
+            keyFields.append({m_fields.at(field), m_offsets.at(field)});
+        }
+        index = std::make_unique<TableIndex>(keyFields, m_file->codePage());
+    }
+    for (int r = index->size(); r < m_recordTotal; ++r)
+        index->update(r, recordAt(r));
+    return index.get();
 }
 
 // A posted record takes its place by the current index; the cursor follows it,

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "DbfReader.h"
 #include "FilterExpression.h"
-#include "RecordBuffer.h"
 #include "Status.h"
 #include "TableLayout.h"
 
@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,6 +23,11 @@ class TableIndex;
 // A table object: one dBase table of the data folder with a cursor, a current
 // index, a filter and an edit buffer. Folder, table name, index and filter are
 // properties of the object and stay across closing and opening the table.
+//
+// Records are read from the file as they are needed; only the index keys, the
+// order of the records, their deletion marks and the edited record stay in
+// memory. Records another program appends are taken in when the cursor goes
+// to the first or last record or past the end, or the index or filter changes.
 class TTable final : public QObject
 {
     Q_OBJECT
@@ -108,12 +114,14 @@ private:
     int fieldIndex(const QString& name) const;
     const char* currentRecord() const;
     const char* recordAt(int record) const;
-    char* mutableRecordAt(int record);
     int currentRecordNumber() const;
     QString textOf(const char* record, int field) const;
     void setState(State state);
     Status leaveEditing();
-    Status readAllRecords();
+    Status readRecords();
+    bool takeInOtherWrites();
+    void dropIndexes();
+    TableIndex* indexFor(const QStringList& fields);
     void prepareIndexFile();
     Status resolveIndex(const QString& name, QStringList* fields) const;
     bool passesFilter(int record) const;
@@ -134,14 +142,19 @@ private:
 
     State m_state = State::Inactive;
     std::unique_ptr<DbfFile> m_file;
-    std::unique_ptr<TableIndex> m_index;
+    // Keys once computed for an index stay while the table is open, so that
+    // switching back and forth between indexes only sorts.
+    std::map<QStringList, std::unique_ptr<TableIndex>> m_indexes;
+    TableIndex* m_index = nullptr;
     TableLayout m_layout;
     QList<FieldDef> m_fields;
     QList<int> m_offsets;
     QHash<QString, int> m_fieldByName;
     int m_recordLength = 0;
     int m_recordTotal = 0;
-    RecordBuffer m_data;
+    mutable DbfReader m_pages;
+    QByteArray m_blank;
+    std::vector<char> m_deleted;
     QList<IndexTag> m_tags;
     QStringList m_warnings;
 

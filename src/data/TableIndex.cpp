@@ -56,17 +56,9 @@ void TableIndex::setKey(Column& column, int record, const char* raw)
     append ? column.null.push_back(null) : void(column.null[slot] = null);
 }
 
-void TableIndex::build(const char* data, int recordLength, int count)
+int TableIndex::size() const
 {
-    for (Column& column : m_columns) {
-        column.text.clear();
-        column.number.clear();
-        column.null.clear();
-        column.raw.clear();
-        column.null.reserve(count);
-        for (int r = 0; r < count; ++r)
-            setKey(column, r, data + static_cast<qsizetype>(r) * recordLength);
-    }
+    return m_columns.empty() ? 0 : static_cast<int>(m_columns.front().null.size());
 }
 
 void TableIndex::update(int record, const char* raw)

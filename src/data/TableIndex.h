@@ -25,9 +25,10 @@ public:
 
     TableIndex(const QList<Field>& fields, const CodePage& page);
 
-    void build(const char* data, int recordLength, int count);
-    // Sets the keys of a record; a record number equal to the count appends.
+    // Sets the keys of a record; a record number equal to size() appends.
     void update(int record, const char* raw);
+    // The records that have keys.
+    int size() const;
 
     bool less(int a, int b) const;
 
