@@ -10,9 +10,13 @@
 #include <QStringList>
 
 // The .dbf file of a table: its header, its field descriptors and its raw records.
-// It knows nothing of cursors, indexes or filters. Every write reaches the file
-// before the call returns, record first, then the record count of the header, so
-// other programs never see a count larger than the data.
+// It knows nothing of cursors, indexes or filters.
+//
+// Every write reaches the file before the call returns and is one positioned
+// write of the whole record, so a process killed at any moment leaves each record
+// either as it was or as it was meant to be. An appended record goes first, then
+// the record count of the header, then the end mark: other programs never see a
+// count larger than the data.
 class DbfFile final
 {
 public:
@@ -25,11 +29,15 @@ public:
     static Status create(const QString& path, const TableLayout& layout,
                          quint8 languageDriver = CodePage::kWindows1250);
 
-    // A damaged file opens with the records that are whole; warnings() says what
-    // was wrong.
+    // A header that does not describe its records (lengths that do not add up)
+    // is refused and the file left alone. A damaged file opens with the records
+    // that are whole; opened for writing, the file is first copied aside as
+    // "<name>.poskozeno" and put right. warnings() says what was found and kept.
+    // A table with memo fields opens only for reading: its memos are read from
+    // the .dbt file, but writing them is not supported.
     Status open(const QString& path, bool writable);
     void close();
-    bool isOpen() const { return m_handle != nullptr; }
+    bool isOpen() const { return m_fd >= 0; }
     bool isWritable() const { return m_writable; }
     const QString& path() const { return m_path; }
     QStringList warnings() const { return m_warnings; }
@@ -39,6 +47,7 @@ public:
     const QList<int>& fieldOffsets() const { return m_offsets; }
     int recordLength() const { return m_recordLength; }
     int recordCount() const { return m_recordCount; }
+    int headerLength() const { return m_headerLength; }
     const CodePage& codePage() const { return m_codePage; }
 
     // The raw record (deletion mark first), or empty when it cannot be read.
@@ -50,22 +59,32 @@ public:
     Status writeRecord(int index, const QByteArray& record);
     Status markDeleted(int index);
 
+    // The text of a memo field's value (its block number in the record), read
+    // from the table's .dbt file; empty when there is none or it cannot be read.
+    QString memoText(const char* value, int width) const;
+
     // A raw record with every field blank and no deletion mark.
     QByteArray blankRecord() const;
 
 private:
-    Status commit(const char* what);
-    Status prepareFirstWrite();
-    void checkSize();
+    Status readHeader();
+    void checkData(qint64 fileSize);
+    Status repair();
+    Status writeAt(qint64 offset, const char* bytes, qint64 size, const char* what);
+    Status stampHeader();
 
-    void* m_handle = nullptr; // the shapelib handle
+    int m_fd = -1;
     QString m_path;
     bool m_writable = false;
     bool m_damaged = false;
     QList<FieldDef> m_fields;
     QList<int> m_offsets;
+    int m_headerLength = 0;
     int m_recordLength = 0;
     int m_recordCount = 0;
+    qint64 m_fileRecords = 0; // whole records in the file, counted or not
+    qint64 m_tailBytes = 0;   // bytes after the records kept, end mark aside
+    qint64 m_countInHeader = 0;
     CodePage m_codePage = CodePage::forLanguageDriver(CodePage::kWindows1250);
     QStringList m_warnings;
 };

@@ -11,6 +11,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,6 +61,64 @@ QStringList titlesOf(const QString& folder, const QString& base, QStringList* wa
     if (warnings)
         *warnings = table.warnings();
     return TableFixture::column(table, "NAZEV");
+}
+
+bool isWriteCall(quint64 number)
+{
+    return number == SYS_write || number == SYS_pwrite64 || number == SYS_writev ||
+           number == SYS_pwritev || number == SYS_pwritev2;
+}
+
+QString pathOfDescriptor(pid_t process, quint64 fd)
+{
+    return QFileInfo(QStringLiteral("/proc/%1/fd/%2").arg(process).arg(fd)).canonicalFilePath();
+}
+
+// Runs `work` in a child process traced by this one and kills the child as it
+// enters its `n`-th system call that writes into `path`, so the file holds the
+// writes before it and none of its own. False when the child finished first.
+bool killedAtWrite(const QString& path, int n, const std::function<void()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        raise(SIGSTOP);
+        work();
+        _exit(0);
+    }
+    const QString target = QFileInfo(path).canonicalFilePath();
+    int status = 0;
+    waitpid(child, &status, 0);
+    ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    int writes = 0;
+    int pending = 0;
+    while (true) {
+        ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(long(pending)));
+        waitpid(child, &status, 0);
+        if (WIFEXITED(status) || WIFSIGNALED(status))
+            return false;
+        pending = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status);
+        __ptrace_syscall_info info = {};
+        if (pending || ptrace(PTRACE_GET_SYSCALL_INFO, child, sizeof info, &info) <= 0 ||
+            info.op != PTRACE_SYSCALL_INFO_ENTRY || !isWriteCall(info.entry.nr) ||
+            pathOfDescriptor(child, info.entry.args[0]) != target || ++writes < n)
+            continue;
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        return true;
+    }
+}
+
+// The raw bytes of each record as the header counts them.
+QList<QByteArray> recordsOf(const QString& path)
+{
+    const QByteArray bytes = readAll(path);
+    const int headerLength = le16(bytes, 8);
+    const int recordLength = le16(bytes, 10);
+    QList<QByteArray> records;
+    for (quint32 i = 0; i < le32(bytes, 4); ++i)
+        records.append(bytes.mid(headerLength + int(i) * recordLength, recordLength));
+    return records;
 }
 
 } // namespace
@@ -152,10 +213,15 @@ private slots:
         QTest::newRow("count larger than data") << "count" << 3 << true;
         QTest::newRow("truncated last record") << "truncate" << 2 << true;
         QTest::newRow("missing end marker") << "marker" << 3 << false;
-        QTest::newRow("trailing garbage") << "garbage" << 3 << false;
-        QTest::newRow("record cut by a crash while appending") << "partial" << 3 << false;
+        QTest::newRow("trailing garbage") << "garbage" << 3 << true;
+        QTest::newRow("record cut by a crash while appending") << "partial" << 3 << true;
+        QTest::newRow("whole record after the count") << "uncounted" << 3 << true;
+        QTest::newRow("whole and cut records after the count") << "uncounted partial" << 3 << true;
     }
 
+    // Opening for writing puts the file right at once: the count covers the
+    // whole records, nothing follows them but the end mark, and the file as it
+    // was is kept beside it and named in the warning.
     void damagedFilesOpenWithWholeRecords()
     {
         QFETCH(QString, damage);
@@ -164,6 +230,7 @@ private slots:
         TableFixture fixture;
         fixture.fill({titled(1, "Jedna"), titled(2, "Dva"), titled(3, "Tři")});
         QByteArray bytes = readAll(fixture.dbfPath());
+        const int headerLength = le16(bytes, 8);
         const int recordLength = le16(bytes, 10);
         if (damage == "count")
             bytes[4] = 9;
@@ -173,27 +240,43 @@ private slots:
             bytes.chop(1);
         else if (damage == "garbage")
             bytes.append(QByteArray(777, '\x5A'));
-        else if (damage == "partial")
-            bytes.append(QByteArray(recordLength / 3, 'x'));
+        if (damage.startsWith("uncounted"))
+            bytes[4] = 2;
+        if (damage.endsWith("partial"))
+            bytes.append(QByteArray(recordLength / 3, ' '));
         writeAll(fixture.dbfPath(), bytes);
 
         QStringList warnings;
         const QStringList titles = titlesOf(fixture.folder(), "AudioS", &warnings);
         QCOMPARE(titles, (QStringList{"Jedna", "Dva", "Tři"}.mid(0, whole)));
         QCOMPARE(!warnings.isEmpty(), warned);
+        const QString copy = fixture.dbfPath() + ".poskozeno";
+        QCOMPARE(QFile::exists(copy), warned);
+        if (warned) {
+            QCOMPARE(readAll(copy), bytes);
+            const QString told = warnings.join(' ');
+            QVERIFY2(told.contains("AudioS.dbf") && told.contains("AudioS.dbf.poskozeno") &&
+                         told.contains(QStringLiteral("Ponecháno celých záznamů: %1").arg(whole)),
+                     qPrintable(told));
+            const QByteArray repaired = readAll(fixture.dbfPath());
+            QCOMPARE(int(le32(repaired, 4)), whole);
+            QCOMPARE(repaired.size(), headerLength + whole * recordLength + 1);
+            QCOMPARE(repaired.back(), char(0x1A));
+        }
 
         // Writing continues right after the whole records, and other readers agree.
         {
             TTable table;
             fixture.setUp(table);
             QVERIFY(table.open());
+            QVERIFY(table.warnings().isEmpty());
             QVERIFY(TableFixture::append(table, titled(4, "Čtyři")));
         }
-        const QByteArray repaired = readAll(fixture.dbfPath());
-        QCOMPARE(int(le32(repaired, 4)), whole + 1);
+        const QByteArray appended = readAll(fixture.dbfPath());
+        QCOMPARE(int(le32(appended, 4)), whole + 1);
         QCOMPARE(titlesOf(fixture.folder(), "AudioS", &warnings).size(), whole + 1);
         QVERIFY(warnings.isEmpty());
-        QCOMPARE(QFile::exists(fixture.dbfPath() + ".poskozeno"), warned);
+        QCOMPARE(readAll(copy), warned ? bytes : QByteArray());
     }
 
     void unreadableFilesAreRefused_data()
@@ -260,6 +343,52 @@ private slots:
         QStringList warnings;
         QCOMPARE(titlesOf(fixture.folder(), "AudioS", &warnings).size(), 5);
         QVERIFY(warnings.isEmpty());
+    }
+
+    // Whenever the writer dies, each record is the old one or the new one, and
+    // the count covers exactly the records a reader finds.
+    void killedWriterLeavesWholeRecords()
+    {
+        TableFixture fixture;
+        fixture.fill({titled(1, "Stará jednička"), titled(2, "Dva"), titled(3, "Tři")});
+        const QByteArray original = readAll(fixture.dbfPath());
+        const QList<QByteArray> before = recordsOf(fixture.dbfPath());
+        QVERIFY(le16(original, 8) + before[0].size() > 4096); // record 0 crosses a block
+        const auto work = [&fixture] {
+            TTable table;
+            fixture.setUp(table);
+            if (!table.open() || !table.edit())
+                _exit(3);
+            table.setFieldText("NAZEV", "Nová jednička");
+            for (int i = 1; i <= 30; ++i) {
+                table.setFieldText(QStringLiteral("A%1").arg(i),
+                                   QStringLiteral("Skladba %1").arg(i));
+                table.setFieldText(QStringLiteral("C%1").arg(i), "3,45");
+            }
+            if (!table.post() || !TableFixture::append(table, titled(4, "Čtyři")))
+                _exit(4);
+            _exit(0);
+        };
+        QList<QList<QByteArray>> states;
+        for (int n = 1;; ++n) {
+            writeAll(fixture.dbfPath(), original);
+            const bool killed = killedAtWrite(fixture.dbfPath(), n, work);
+            states.append(recordsOf(fixture.dbfPath()));
+            if (!killed)
+                break;
+            QVERIFY2(n < 20, "the writer never finished");
+        }
+        const QList<QByteArray> after = states.takeLast();
+        QCOMPARE(after.size(), 4);
+        QVERIFY(after[0] != before[0]);
+        for (const QList<QByteArray>& state : std::as_const(states)) {
+            QVERIFY(state.size() == 3 || state.size() == 4);
+            QVERIFY(state[0] == before[0] || state[0] == after[0]);
+            QCOMPARE(state.mid(1, 2), before.mid(1, 2));
+            if (state.size() == 4)
+                QCOMPARE(state[3], after[3]);
+        }
+        QVERIFY(states.size() >= 3); // the edit and the append were both cut
     }
 
     void indexFileIsRebuiltWhenMissingOrForeign_data()
