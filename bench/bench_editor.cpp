@@ -1,6 +1,8 @@
 // The record editor of a database window on a collection of 20,000 carriers:
 // what a user waits for when stepping through records, choosing a kind and
-// saving a record. Runs without a display (QT_QPA_PLATFORM=offscreen).
+// saving a record, and the memory the program takes with the largest database
+// open in its window. Runs without a display (QT_QPA_PLATFORM=offscreen).
+#include "BulkWriter.h"
 #include "CarrierGenerator.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
@@ -9,8 +11,11 @@
 #include "TZaznamEditor.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +25,29 @@
 namespace {
 
 constexpr int kCarriers = 20000;
+constexpr int kMostCarriers = 99999;
+
+// Sample carriers and their loan cards written into a laid-out program folder.
+void fillSample(const QString& programFolder, int count)
+{
+    const QString data = ProgramFolder(programFolder).dataFolder();
+    BulkWriter carriers;
+    BulkWriter loans;
+    Status s = carriers.openForAppend(data + QStringLiteral("AudioS.dbf"));
+    if (s)
+        s = loans.openForAppend(data + QStringLiteral("Pujcovna.dbf"));
+    CarrierGenerator generator(2000);
+    if (s)
+        s = generator.fill(&carriers, &loans, QStringLiteral("AS"), 1, count);
+    if (s)
+        s = carriers.finish();
+    if (s)
+        s = loans.finish();
+    if (!s) {
+        std::fprintf(stderr, "%s\n", qPrintable(s.toString()));
+        std::abort();
+    }
+}
 
 struct Window
 {
@@ -33,16 +61,13 @@ Window& window()
     static Window w = [] {
         Window made;
         programlayout::layOut(made.dir.path());
+        fillSample(made.dir.path(), kCarriers);
         const ProgramFolder folder(made.dir.path());
         made.data = std::make_unique<TDataModule1>(folder.dataFolder());
         TTable* carriers = made.data->slotTable(1);
         TTable* loans = made.data->table(7);
         if (!carriers->open() || !loans->open())
             std::abort();
-        CarrierGenerator generator(2000);
-        if (const Status s = generator.fill(carriers, loans, QStringLiteral("AS"), 1, kCarriers);
-            !s)
-            std::fprintf(stderr, "%s\n", qPrintable(s.toString()));
         carriers->first();
         made.editor = std::make_unique<TZaznamEditor>(made.data->dataSource(1));
         made.editor->show();
@@ -101,8 +126,53 @@ void BM_EditAndSave(benchmark::State& state)
     }
 }
 
+qint64 rollupKb(const QByteArray& rollup, const QByteArray& key)
+{
+    const qsizetype at = rollup.indexOf('\n' + key + ':');
+    if (at < 0)
+        return -1;
+    return rollup.mid(at + key.size() + 2).trimmed().split(' ').value(0).toLongLong();
+}
+
+// --memory <program folder>: the standard database open in its record editor,
+// then this process's anonymous and private dirty kilobytes.
+int measureMemory(const QString& programFolder)
+{
+    TDataModule1 data(ProgramFolder(programFolder).dataFolder());
+    if (!data.slotTable(1)->open())
+        return 1;
+    TZaznamEditor editor(data.dataSource(1));
+    editor.show();
+    QCoreApplication::processEvents();
+    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QByteArray rollup = '\n' + file.readAll();
+    QTextStream(stdout) << rollupKb(rollup, "Anonymous") << ' '
+                        << rollupKb(rollup, "Private_Dirty");
+    return 0;
+}
+
+// A fresh copy of this program opens the largest database a slot holds.
+void BM_MemoryWithWindow(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    programlayout::layOut(dir.path());
+    fillSample(dir.path(), kMostCarriers);
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--memory"), dir.path()});
+        child.waitForFinished(120000);
+        const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(' ');
+        state.counters["anonymous_MB"] = figures.value(0).toDouble() / 1024;
+        state.counters["private_dirty_MB"] = figures.value(1).toDouble() / 1024;
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_MemoryWithWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_NextRecord)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KindChoice)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditAndSave)->Unit(benchmark::kMillisecond);
@@ -111,6 +181,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--memory") == 0)
+        return measureMemory(QString::fromLocal8Bit(argv[2]));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

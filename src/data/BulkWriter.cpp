@@ -60,7 +60,9 @@ BulkWriter::~BulkWriter()
 
 int BulkWriter::fieldIndex(const QString& name) const
 {
-    return m_fieldByName.value(name.toUpper(), -1);
+    // Callers mostly spell names as the file does; only others are folded.
+    const auto exact = m_fieldByName.constFind(name);
+    return exact != m_fieldByName.cend() ? *exact : m_fieldByName.value(name.toUpper(), -1);
 }
 
 // The empty table is made beside the target and renamed over it, so a crash
@@ -243,46 +245,60 @@ Status BulkWriter::appendRaw(const char* record, int length)
     return queue(record);
 }
 
-void BulkWriter::mapSource(const TableScan& scan)
+QList<BulkWriter::FieldCopy> BulkWriter::planCopy(const TableScan& scan, const QStringList& targets,
+                                                  const QStringList& sources) const
 {
-    m_mappedScan = &scan;
-    m_sourceFields.assign(m_fields.size(), SourceField{});
+    QList<FieldCopy> plan;
     const bool samePage = scan.codePage().languageDriver() == m_codePage.languageDriver();
-    for (int i = 0; i < m_fields.size(); ++i) {
-        const int source = scan.fieldIndex(m_fields.at(i).name);
-        if (source < 0)
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const int target = fieldIndex(targets.at(i));
+        const int source = scan.fieldIndex(sources.isEmpty() ? targets.at(i) : sources.value(i));
+        if (target < 0 || source < 0)
             continue;
         const FieldDef& from = scan.fields().at(source);
-        const FieldDef& to = m_fields.at(i);
+        const FieldDef& to = m_fields.at(target);
+        // Text in another code page and memo block numbers of another file
+        // have to go through their values.
         const bool sameBytes = from.type == to.type && from.width == to.width &&
                                from.decimals == to.decimals && to.type != 'M' &&
-                               (samePage || (to.type != 'C'));
-        m_sourceFields[i] = {source, sameBytes};
+                               (samePage || to.type != 'C');
+        plan.append({target, source, sameBytes});
     }
+    return plan;
+}
+
+Status BulkWriter::copyFields(const TableScan& scan, const QList<FieldCopy>& plan)
+{
+    if (!isOpen() || !scan.rawRecord())
+        return Status::error(QStringLiteral("Záznam nelze zapsat."),
+                             QStringLiteral("no source record"));
+    for (const FieldCopy& copy : plan) {
+        if (copy.sameBytes) {
+            std::memcpy(m_row.data() + m_offsets.at(copy.target), scan.rawField(copy.source),
+                        m_fields.at(copy.target).width);
+            continue;
+        }
+        const QString value = fieldcodec::toValueText(scan.fields().at(copy.source),
+                                                      scan.rawField(copy.source), scan.codePage());
+        if (Status s = setField(copy.target, value, QLocale::c()); !s)
+            return s;
+    }
+    return Status::ok();
 }
 
 Status BulkWriter::appendFrom(const TableScan& scan)
 {
-    if (!scan.rawRecord())
-        return Status::error(QStringLiteral("Záznam nelze zapsat."),
-                             QStringLiteral("no source record"));
-    if (m_mappedScan != &scan || m_sourceFields.size() != static_cast<size_t>(m_fields.size()))
-        mapSource(scan);
-    for (int i = 0; i < m_fields.size(); ++i) {
-        const SourceField& source = m_sourceFields[i];
-        if (source.field < 0)
-            continue;
-        if (source.sameBytes) {
-            std::memcpy(m_row.data() + m_offsets.at(i), scan.rawField(source.field),
-                        m_fields.at(i).width);
-            continue;
-        }
-        const QString value = fieldcodec::toValueText(scan.fields().at(source.field),
-                                                      scan.rawField(source.field), scan.codePage());
-        if (Status s = setField(i, value, QLocale::c()); !s) {
-            clearRow();
-            return s;
-        }
+    if (m_mappedScan != &scan || m_mappedFields != scan.fields().constData()) {
+        QStringList names;
+        for (const FieldDef& field : m_fields)
+            names.append(field.name);
+        m_allFields = planCopy(scan, names);
+        m_mappedScan = &scan;
+        m_mappedFields = scan.fields().constData();
+    }
+    if (Status s = copyFields(scan, m_allFields); !s) {
+        clearRow();
+        return s;
     }
     return append();
 }
@@ -314,7 +330,7 @@ Status BulkWriter::flush()
         return failure(QStringLiteral("records"));
     m_flushed += m_pending;
     m_pending = 0;
-    m_block.clear();
+    m_block.resize(0); // keeps the room for the next block
     return writeCount();
 }
 
@@ -329,7 +345,7 @@ Status BulkWriter::writeMemos()
         !writeAt(m_memoFd, next, 4, 0))
         return failure(QStringLiteral("memo"));
     m_memoFlushedBlock = m_memoNextBlock;
-    m_memoBlock.clear();
+    m_memoBlock.resize(0);
     return Status::ok();
 }
 
@@ -380,5 +396,6 @@ void BulkWriter::closeFile()
     m_memoBlock.clear();
     m_pending = 0;
     m_mappedScan = nullptr;
-    m_sourceFields.clear();
+    m_mappedFields = nullptr;
+    m_allFields.clear();
 }

@@ -9,8 +9,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <vector>
-
 class TableScan;
 
 // Fills a table that is being built (the auxiliary copies, templates, sample
@@ -70,16 +68,25 @@ public:
     // fields the source lacks stay blank.
     Status appendFrom(const TableScan& scan);
 
+    // Which field of a scan's table fills which field of this table, resolved
+    // once for a whole copy.
+    struct FieldCopy
+    {
+        int target = -1;
+        int source = -1;
+        bool sameBytes = false;
+    };
+    // Fields named in `targets` from the scan's fields of the same names, or of
+    // the names in `sources` (same length); names missing on either side are left out.
+    QList<FieldCopy> planCopy(const TableScan& scan, const QStringList& targets,
+                              const QStringList& sources = {}) const;
+    // Sets the row buffer's fields from the scan's current record as planned.
+    Status copyFields(const TableScan& scan, const QList<FieldCopy>& plan);
+
     // Writes the last block, the record count and the index file, and closes.
     Status finish();
 
 private:
-    struct SourceField
-    {
-        int field = -1;
-        bool sameBytes = false;
-    };
-
     Status openFile(const QString& path);
     Status setField(int field, const QString& text, const QLocale& locale);
     Status setMemo(int field, const QString& text);
@@ -88,7 +95,6 @@ private:
     Status writeMemos();
     Status writeCount();
     Status failure(const QString& what);
-    void mapSource(const TableScan& scan);
     void closeFile();
 
     int m_fd = -1;
@@ -111,5 +117,6 @@ private:
     QByteArray m_block;
     QByteArray m_memoBlock;
     const TableScan* m_mappedScan = nullptr;
-    std::vector<SourceField> m_sourceFields;
+    const FieldDef* m_mappedFields = nullptr;
+    QList<FieldCopy> m_allFields;
 };

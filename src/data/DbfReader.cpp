@@ -134,6 +134,7 @@ Status DbfReader::readHeader()
     m_codePage = CodePage::forLanguageDriver(head[29]);
     m_blockRecords = std::max(1, kBlockBytes / m_recordLength);
     const int claimed = static_cast<int>(le32(head + 4));
+    m_claimed = claimed;
     m_recordCount = wholeRecords(claimed);
     if (m_recordCount < claimed)
         m_warnings.append(QStringLiteral("Tabulka %1 je poškozená: hlavička udává %2 záznamů, "
@@ -154,19 +155,30 @@ int DbfReader::wholeRecords(int claimed) const
     return static_cast<int>(std::min<qint64>(std::max(claimed, 0), whole));
 }
 
+int DbfReader::claimedCount() const
+{
+    unsigned char count[4];
+    return readAt(m_fd, reinterpret_cast<char*>(count), 4, 4) == 4 ? static_cast<int>(le32(count))
+                                                                   : 0;
+}
+
 bool DbfReader::refresh()
 {
     if (m_fd < 0)
         return false;
-    unsigned char count[4];
-    const int claimed =
-        readAt(m_fd, reinterpret_cast<char*>(count), 4, 4) == 4 ? static_cast<int>(le32(count)) : 0;
-    const int now = wholeRecords(claimed);
-    if (now == m_recordCount)
+    const int claimed = claimedCount();
+    if (claimed == m_claimed && wholeRecords(m_recordCount) == m_recordCount)
         return false;
-    m_recordCount = now;
+    m_claimed = claimed;
+    m_recordCount = wholeRecords(claimed);
     invalidate();
     return true;
+}
+
+void DbfReader::setRecordCount(int count)
+{
+    m_recordCount = wholeRecords(count);
+    invalidate();
 }
 
 DbfReader::Block& DbfReader::loadBlock(int index)

@@ -39,9 +39,13 @@ public:
     int recordCount() const { return m_recordCount; }
     const CodePage& codePage() const { return m_codePage; }
 
-    // Reads the header count and the file size again; true when the count
-    // changed (another program appended or the file was cut).
+    // Reads the header count and the file size again; true when the header
+    // count changed or the file no longer holds every record (another program
+    // appended, or cut the file).
     bool refresh();
+    // Takes a count found otherwise (whole records kept beyond a header that
+    // could not be put right), as far as the file holds them.
+    void setRecordCount(int count);
 
     // The raw record, valid until the next call on this reader; nullptr when
     // the record is beyond the count or the file no longer holds it.
@@ -60,6 +64,7 @@ private:
 
     Status readHeader();
     int wholeRecords(int claimed) const;
+    int claimedCount() const;
     Block& loadBlock(int index);
 
     int m_fd = -1;
@@ -69,6 +74,7 @@ private:
     int m_headerLength = 0;
     int m_recordLength = 0;
     int m_recordCount = 0;
+    int m_claimed = 0;
     int m_blockRecords = 1;
     quint64 m_clock = 0;
     int m_last = -2;

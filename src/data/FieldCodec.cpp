@@ -117,6 +117,13 @@ Status numberFromText(const FieldDef& field, const QString& text, const QLocale&
 std::optional<QDate> parseDate(const QString& text, const QLocale& locale)
 {
     const QString t = text.trimmed();
+    // Copies and sample data hand over yyyy-MM-dd; reading it directly spares
+    // the format parser on every row of a bulk copy.
+    if (t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-')) {
+        const QDate iso = QDate::fromString(t, Qt::ISODate);
+        if (iso.isValid())
+            return iso;
+    }
     for (const QString& format :
          {dateFormat(locale), locale.dateFormat(QLocale::ShortFormat), QStringLiteral("d.M.yyyy"),
           QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyyMMdd")}) {

@@ -1,6 +1,7 @@
 #include "TTable.h"
 
 #include "DbfFile.h"
+#include "DbfReader.h"
 #include "FieldCodec.h"
 #include "IndexFile.h"
 #include "ProgramFolder.h"
@@ -12,7 +13,7 @@
 #include <algorithm>
 #include <cstring>
 
-TTable::TTable(QObject* parent) : QObject(parent) {}
+TTable::TTable(QObject* parent) : QObject(parent), m_pages(std::make_unique<DbfReader>()) {}
 
 TTable::~TTable()
 {
@@ -78,8 +79,10 @@ Status TTable::open()
 Status TTable::readRecords()
 {
     m_recordTotal = m_file->recordCount();
-    if (Status s = m_pages.open(m_file->path()); !s)
+    if (Status s = m_pages->open(m_file->path()); !s)
         return s;
+    if (m_pages->recordCount() != m_recordTotal)
+        m_pages->setRecordCount(m_recordTotal);
     m_blank = m_file->blankRecord();
     m_deleted.assign(static_cast<size_t>(m_recordTotal), 0);
     for (int r = 0; r < m_recordTotal; ++r)
@@ -92,10 +95,10 @@ Status TTable::readRecords()
 // keeps the cursor on its record.
 bool TTable::takeInOtherWrites()
 {
-    if (!isActive() || isEditing() || !m_pages.refresh())
+    if (!isActive() || isEditing() || !m_pages->refresh())
         return false;
     const int current = currentRecordNumber();
-    const int total = m_pages.recordCount();
+    const int total = m_pages->recordCount();
     auto file = std::make_unique<DbfFile>();
     if (file->open(m_file->path(), m_file->isWritable()) || file->open(m_file->path(), false))
         m_file = std::move(file);
@@ -147,7 +150,7 @@ void TTable::close()
         return;
     m_file.reset();
     dropIndexes();
-    m_pages.close();
+    m_pages->close();
     m_deleted.clear();
     m_order.clear();
     m_buffer.clear();
@@ -183,7 +186,7 @@ QStringList TTable::fieldNames() const
 // until the table takes in the change.
 const char* TTable::recordAt(int record) const
 {
-    const char* raw = m_pages.record(record);
+    const char* raw = m_pages->record(record);
     return raw ? raw : m_blank.constData();
 }
 
@@ -373,9 +376,9 @@ Status TTable::writeBuffer()
     m_buffer[0] = ' ';
     if (Status s = m_file->writeRecord(record, m_buffer); !s)
         return s;
-    m_pages.invalidate();
+    m_pages->invalidate();
     if (record == m_recordTotal) {
-        m_pages.refresh();
+        m_pages->refresh();
         ++m_recordTotal;
         m_deleted.push_back(0);
     } else {
@@ -431,7 +434,7 @@ Status TTable::deleteRecord()
     const int record = currentRecordNumber();
     if (Status s = m_file->markDeleted(record); !s)
         return s;
-    m_pages.invalidate();
+    m_pages->invalidate();
     m_deleted[record] = 1;
     m_buffer.clear();
     m_modified = false;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DbfReader.h"
 #include "FilterExpression.h"
 #include "Status.h"
 #include "TableLayout.h"
@@ -18,6 +17,7 @@
 #include <vector>
 
 class DbfFile;
+class DbfReader;
 class TableIndex;
 
 // A table object: one dBase table of the data folder with a cursor, a current
@@ -152,7 +152,7 @@ private:
     QHash<QString, int> m_fieldByName;
     int m_recordLength = 0;
     int m_recordTotal = 0;
-    mutable DbfReader m_pages;
+    std::unique_ptr<DbfReader> m_pages;
     QByteArray m_blank;
     std::vector<char> m_deleted;
     QList<IndexTag> m_tags;

@@ -79,7 +79,9 @@ void TableScan::setUp(const QString& path, const QString& index, const QString& 
 
 int TableScan::fieldIndex(const QString& name) const
 {
-    return m_fieldByName.value(name.toUpper(), -1);
+    // Callers mostly spell names as the file does; only others are folded.
+    const auto exact = m_fieldByName.constFind(name);
+    return exact != m_fieldByName.cend() ? *exact : m_fieldByName.value(name.toUpper(), -1);
 }
 
 bool TableScan::passes(const char* raw) const
