@@ -9,9 +9,11 @@ import csv
 import datetime
 import io
 import os
+import random
 import subprocess
 import sys
 import tempfile
+import time
 
 import dbf
 import dbfread
@@ -96,9 +98,34 @@ def dbf_written_tables_read_by_engine(folder):
                       "%s %s: ours %r, theirs %r" % (name, field, mine[field], value))
 
 
-with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second:
+def killed_fill_read_by_dbfread(folder):
+    """A fill killed midway leaves a table that we open and dbfread reads alike."""
+    run(LAYOUT, folder)
+    path = os.path.join(folder, "Data", "Audio1.dbf")
+    for attempt in range(3):
+        tool = subprocess.Popen([TOOL, "fill", folder, "2", "20000", str(attempt)], env=ENV,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(random.uniform(0.05, 0.8))
+        tool.kill()
+        tool.wait()
+        ours = engine_rows(folder, "Audio1.dbf", "CISLO")
+        numbers = [int(float(r["CISLO"])) for r in ours]
+        check(numbers == list(range(1, len(ours) + 1)),
+              "killed fill %d: numbers not 1..%d" % (attempt, len(ours)))
+        theirs = sorted(dbfread.DBF(path), key=lambda r: r["CISLO"])
+        check(len(ours) == len(theirs),
+              "killed fill %d: %d rows vs %d" % (attempt, len(ours), len(theirs)))
+        for mine, other in zip(ours, theirs):
+            for field in ("CISLO", "NAZEV", "CELKEM", "DATUM", "A30"):
+                check(same_value(mine[field], other[field]),
+                      "killed fill %s: ours %r, dbfread %r" % (field, mine[field], other[field]))
+
+
+with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second, \
+        tempfile.TemporaryDirectory() as third:
     engine_written_tables_read_by_dbfread(first)
     dbf_written_tables_read_by_engine(second)
+    killed_fill_read_by_dbfread(third)
 
 for failure in failures[:40]:
     print("FAIL:", failure)
