@@ -132,7 +132,11 @@ Status CarrierGenerator::addCarrier(TTable* carriers, TTable* loans, const QStri
         {QStringLiteral("DATUM1"), QDate(1985, 1, 1).addDays(m_random.bounded(14000)).toString(Qt::ISODate)},
         {QStringLiteral("PUJCENO"), lent ? QStringLiteral("Půjčeno") : QString()},
     };
-    Status s = carriers->insert();
+    // The loan card goes first: a carrier marked as lent must always find its card,
+    // also when the tool is stopped between the two tables.
+    Status s = lent ? addLoan(loans, programCode, QString::number(number)) : Status::ok();
+    if (s)
+        s = carriers->insert();
     for (const auto& [field, value] : fields) {
         if (s)
             s = carriers->setFieldText(field, value);
@@ -141,8 +145,6 @@ Status CarrierGenerator::addCarrier(TTable* carriers, TTable* loans, const QStri
         s = addTracks(carriers, kind);
     if (s)
         s = carriers->post();
-    if (s && lent)
-        s = addLoan(loans, programCode, carriers->fieldText(QStringLiteral("CISLO")));
     return s;
 }
 
