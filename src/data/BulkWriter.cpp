@@ -323,6 +323,10 @@ Status BulkWriter::flush()
 {
     if (m_pending == 0)
         return Status::ok();
+    if (m_writeFirst && m_writeFirst->isOpen()) {
+        if (Status s = m_writeFirst->flush(); !s)
+            return s;
+    }
     if (Status s = writeMemos(); !s)
         return s;
     const qint64 offset = m_headerLength + static_cast<qint64>(m_flushed) * m_recordLength;
@@ -398,4 +402,5 @@ void BulkWriter::closeFile()
     m_mappedScan = nullptr;
     m_mappedFields = nullptr;
     m_allFields.clear();
+    m_writeFirst = nullptr;
 }

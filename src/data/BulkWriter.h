@@ -86,6 +86,12 @@ public:
     // Writes the last block, the record count and the index file, and closes.
     Status finish();
 
+    // Rows of `other` (a loan register whose cards the carriers point to) are
+    // written out before each block of this table, so that no counted row
+    // points to one that is not counted yet. Holds until this table is finished,
+    // which must come before `other` goes away.
+    void writeAfter(BulkWriter* other) { m_writeFirst = other; }
+
 private:
     Status openFile(const QString& path);
     Status setField(int field, const QString& text, const QLocale& locale);
@@ -118,5 +124,6 @@ private:
     QByteArray m_memoBlock;
     const TableScan* m_mappedScan = nullptr;
     const FieldDef* m_mappedFields = nullptr;
+    BulkWriter* m_writeFirst = nullptr;
     QList<FieldCopy> m_allFields;
 };

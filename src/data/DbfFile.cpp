@@ -145,17 +145,18 @@ Status DbfFile::open(const QString& path, bool writable)
     if (s && m_writable && std::any_of(m_fields.cbegin(), m_fields.cend(), [](const FieldDef& f) {
             return f.type == 'M';
         })) {
-        m_warnings.append(QStringLiteral("Tabulka %1 má poznámky v paměťovém souboru .dbt; "
-                                         "program je umí jen číst, proto je tabulka otevřena "
-                                         "jen pro čtení a nic v ní nelze změnit.")
-                              .arg(fileName(path)));
-        const QStringList found = m_warnings;
+        const QString memo =
+            QStringLiteral("Tabulka %1 má poznámky v paměťovém souboru .dbt; program je umí jen "
+                           "číst, proto je tabulka otevřena jen pro čtení a nic v ní nelze změnit.")
+                .arg(fileName(path));
         s = open(path, false);
-        m_warnings = found + m_warnings;
+        m_warnings.prepend(memo);
         return s;
     }
     if (s && m_damaged && m_writable)
         s = repair();
+    else if (s && m_damaged)
+        m_warnings[m_damageNote] += QStringLiteral(" Soubor nebyl změněn.");
     if (!s) {
         const QStringList found = m_warnings;
         close();
@@ -283,6 +284,7 @@ void DbfFile::checkData(qint64 fileSize)
         found.append(QStringLiteral("za posledním celým záznamem leží %1 bajtů neúplného "
                                     "záznamu, které nelze přečíst")
                          .arg(m_tailBytes));
+    m_damageNote = static_cast<int>(m_warnings.size());
     m_warnings.append(QStringLiteral("Tabulka %1 je poškozená: %2. Ponecháno celých záznamů: %3.")
                           .arg(fileName(m_path), found.join(QStringLiteral("; ")))
                           .arg(m_recordCount));
@@ -297,9 +299,8 @@ Status DbfFile::repair()
     const QString copy = freeCopyName(m_path);
     if (!QFile::copy(m_path, copy)) {
         m_writable = false;
-        m_warnings.append(QStringLiteral("Poškozenou tabulku %1 nelze zálohovat, proto je "
-                                         "otevřena jen pro čtení a nebyla změněna.")
-                              .arg(fileName(m_path)));
+        m_warnings[m_damageNote] += QStringLiteral(" Tabulku nelze zálohovat, proto je otevřena "
+                                                   "jen pro čtení a nebyla změněna.");
         return Status::ok();
     }
     const qint64 end = m_headerLength + qint64(m_recordCount) * m_recordLength;
@@ -311,8 +312,8 @@ Status DbfFile::repair()
         return s;
     if (Status s = writeAt(end, &kEndMark, 1, "end mark"); !s)
         return s;
-    m_warnings.append(QStringLiteral("Původní stav tabulky %1 je uschován v souboru %2.")
-                          .arg(fileName(m_path), fileName(copy)));
+    m_warnings[m_damageNote] +=
+        QStringLiteral(" Původní stav tabulky je uschován v souboru %1.").arg(fileName(copy));
     m_damaged = false;
     return Status::ok();
 }

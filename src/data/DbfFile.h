@@ -85,6 +85,7 @@ private:
     qint64 m_fileRecords = 0; // whole records in the file, counted or not
     qint64 m_tailBytes = 0;   // bytes after the records kept, end mark aside
     qint64 m_countInHeader = 0;
+    int m_damageNote = -1; // the warning that tells of the damage
     CodePage m_codePage = CodePage::forLanguageDriver(CodePage::kWindows1250);
     QStringList m_warnings;
 };

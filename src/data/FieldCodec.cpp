@@ -166,13 +166,25 @@ Status logicalFromText(const FieldDef& field, const QString& text, QByteArray* o
     return Status::ok();
 }
 
+// Notes are kept with CR LF, as the sibling programs write them.
+QString withCrLf(const QString& text)
+{
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return lines;
+}
+
 Status characterFromText(const FieldDef& field, const QString& text, const CodePage& page,
                          QByteArray* out)
 {
     if (text.contains(QChar(0)))
         return Status::error(QStringLiteral("Text obsahuje nepovolený znak."),
                              QStringLiteral("NUL in field %1").arg(field.name));
-    const auto bytes = page.encode(text);
+    const auto bytes = page.encode(withCrLf(text));
     if (!bytes) {
         const QChar bad = page.firstUnencodable(text).value_or(QChar(0xFFFD));
         return Status::error(QStringLiteral("Znak „%1“ nelze do databáze uložit.").arg(bad),
@@ -199,7 +211,8 @@ QString dateFormat(const QLocale& locale)
 QString canonicalNumber(const char* raw, int width)
 {
     const QString text = trimmedAscii(raw, width);
-    if (text.isEmpty())
+    // Asterisks are the dBase null that other writers put in an empty number.
+    if (text.isEmpty() || text.count(QLatin1Char('*')) == text.size())
         return {};
     const auto parsed = parseDecimal(text, QLatin1Char('.'));
     return parsed ? parsed->canonical() : text;

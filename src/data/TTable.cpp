@@ -58,7 +58,10 @@ Status TTable::open()
     for (int i = 0; i < m_fields.size(); ++i)
         m_fieldByName.insert(m_fields.at(i).name.toUpper(), i);
     m_layout = layouts::forTable(QFileInfo(m_tableName).completeBaseName());
-    if (Status r = readRecords(); !r) {
+    Status r = checkLayout();
+    if (r)
+        r = readRecords();
+    if (!r) {
         m_file.reset();
         return r;
     }
@@ -72,6 +75,61 @@ Status TTable::open()
     moveTo(0, true, m_order.empty());
     emit stateChanged();
     return Status::ok();
+}
+
+namespace {
+
+bool sameKind(char have, char want)
+{
+    const auto kind = [](char type) {
+        if (type == 'F')
+            return 'N';
+        return type == 'M' ? 'C' : type;
+    };
+    return kind(have) == kind(want);
+}
+
+// Line breaks as the note editor gives them (LF) or as the file keeps them
+// (CR LF from us and from sibling programs) say the same.
+QString withPlainLineBreaks(QString text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        return text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+// A table of another layout would show its fields under our labels and take
+// our values into its own; the fields we use must be there with their kind of
+// value. Fields of other programs may follow and are kept as they are.
+Status TTable::checkLayout() const
+{
+    QStringList missing;
+    QStringList other;
+    for (const FieldDef& wanted : m_layout.fields) {
+        const int field = fieldIndex(wanted.name);
+        if (field < 0)
+            missing.append(wanted.name);
+        else if (!sameKind(m_fields.at(field).type, wanted.type))
+            other.append(wanted.name);
+    }
+    if (missing.isEmpty() && other.isEmpty())
+        return Status::ok();
+    QStringList faults;
+    if (!missing.isEmpty())
+        faults.append(QStringLiteral("chybí pole %1%2")
+                          .arg(missing.mid(0, 5).join(QStringLiteral(", ")),
+                               missing.size() > 5 ? QStringLiteral(" a další") : QString()));
+    if (!other.isEmpty())
+        faults.append(
+            QStringLiteral("jiný typ mají pole %1").arg(other.join(QStringLiteral(", "))));
+    return Status::error(QStringLiteral("Tabulku %1 nelze otevřít: nemá rozvržení, které program "
+                                        "očekává (%2). Tabulka nebyla změněna.")
+                             .arg(m_tableName, faults.join(QStringLiteral("; "))),
+                         QStringLiteral("layout %1").arg(m_layout.baseName));
 }
 
 // The records are read through a descriptor of our own, a block at a time,
@@ -207,8 +265,10 @@ const char* TTable::currentRecord() const
 
 QString TTable::textOf(const char* record, int field) const
 {
-    return fieldcodec::toText(m_fields.at(field), record + m_offsets.at(field),
-                              m_file->codePage(), m_locale);
+    if (m_fields.at(field).type == 'M')
+        return m_file->memoText(record + m_offsets.at(field), m_fields.at(field).width);
+    return fieldcodec::toText(m_fields.at(field), record + m_offsets.at(field), m_file->codePage(),
+                              m_locale);
 }
 
 QString TTable::fieldText(const QString& name) const
@@ -217,7 +277,8 @@ QString TTable::fieldText(const QString& name) const
     const char* record = currentRecord();
     if (field < 0 || !record)
         return {};
-    return textOf(record, field);
+    // The program's own text breaks lines with LF whatever the file keeps.
+    return withPlainLineBreaks(textOf(record, field));
 }
 
 QString TTable::fieldValueText(const QString& name) const
@@ -255,6 +316,14 @@ Status TTable::setFieldText(const QString& name, const QString& text)
     if (field < 0)
         return Status::error(QStringLiteral("Pole %1 v tabulce neexistuje.").arg(name),
                              m_tableName);
+    const FieldDef& def = m_fields.at(field);
+    if (def.type == 'C' &&
+        withPlainLineBreaks(textOf(m_buffer.constData(), field)) == withPlainLineBreaks(text)) {
+        // The same text keeps its bytes: a note's line breaks stay as its writer made them.
+        m_modified = true;
+        emit recordChanged();
+        return Status::ok();
+    }
     QByteArray bytes;
     Status s = fieldcodec::fromText(m_fields.at(field), text, m_file->codePage(), m_locale, &bytes);
     if (!s)
@@ -346,6 +415,8 @@ Status TTable::edit()
         return Status::error(QStringLiteral("Tabulka není otevřena."), m_tableName);
     if (isEditing())
         return Status::ok();
+    if (!m_file->isWritable())
+        return readOnlyError();
     if (isEmpty())
         return insert();
     m_editRecord = currentRecordNumber();
@@ -359,6 +430,8 @@ Status TTable::insert()
 {
     if (!isActive())
         return Status::error(QStringLiteral("Tabulka není otevřena."), m_tableName);
+    if (!m_file->isWritable())
+        return readOnlyError();
     if (Status s = leaveEditing(); !s)
         return s;
     m_posBeforeInsert = m_pos;
@@ -368,6 +441,18 @@ Status TTable::insert()
     setState(State::Insert);
     emit recordChanged();
     return Status::ok();
+}
+
+bool TTable::isReadOnly() const
+{
+    return m_file && !m_file->isWritable();
+}
+
+Status TTable::readOnlyError() const
+{
+    return Status::error(QStringLiteral("Tabulka %1 je otevřena jen pro čtení, záznamy v ní "
+                                        "nelze měnit.")
+                             .arg(m_tableName));
 }
 
 Status TTable::writeBuffer()

@@ -57,8 +57,13 @@ public:
     bool isActive() const { return m_state != State::Inactive; }
     State state() const { return m_state; }
     bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
-    // What was wrong with the files at the last opening (damage, a foreign index).
+    // What was wrong with the files at the last opening (damage and what was
+    // kept of it, a foreign index, a table that opened only for reading), each
+    // a Czech sentence that names the file.
     const QStringList& warnings() const { return m_warnings; }
+    // An open table that cannot be written: a read-only file, a damaged one that
+    // could not be copied aside, one whose notes are memos.
+    bool isReadOnly() const;
 
     // Moving while a record is edited first posts it when modified, else drops it.
     Status first();
@@ -118,6 +123,8 @@ private:
     QString textOf(const char* record, int field) const;
     void setState(State state);
     Status leaveEditing();
+    Status checkLayout() const;
+    Status readOnlyError() const;
     Status readRecords();
     bool takeInOtherWrites();
     void dropIndexes();

@@ -1,3 +1,4 @@
+#include "KillAtWrite.h"
 #include "TableFixture.h"
 
 #include "CodePage.h"
@@ -11,9 +12,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <functional>
-#include <sys/ptrace.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -63,52 +61,6 @@ QStringList titlesOf(const QString& folder, const QString& base, QStringList* wa
     return TableFixture::column(table, "NAZEV");
 }
 
-bool isWriteCall(quint64 number)
-{
-    return number == SYS_write || number == SYS_pwrite64 || number == SYS_writev ||
-           number == SYS_pwritev || number == SYS_pwritev2;
-}
-
-QString pathOfDescriptor(pid_t process, quint64 fd)
-{
-    return QFileInfo(QStringLiteral("/proc/%1/fd/%2").arg(process).arg(fd)).canonicalFilePath();
-}
-
-// Runs `work` in a child process traced by this one and kills the child as it
-// enters its `n`-th system call that writes into `path`, so the file holds the
-// writes before it and none of its own. False when the child finished first.
-bool killedAtWrite(const QString& path, int n, const std::function<void()>& work)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
-        raise(SIGSTOP);
-        work();
-        _exit(0);
-    }
-    const QString target = QFileInfo(path).canonicalFilePath();
-    int status = 0;
-    waitpid(child, &status, 0);
-    ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
-    int writes = 0;
-    int pending = 0;
-    while (true) {
-        ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(long(pending)));
-        waitpid(child, &status, 0);
-        if (WIFEXITED(status) || WIFSIGNALED(status))
-            return false;
-        pending = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status);
-        __ptrace_syscall_info info = {};
-        if (pending || ptrace(PTRACE_GET_SYSCALL_INFO, child, sizeof info, &info) <= 0 ||
-            info.op != PTRACE_SYSCALL_INFO_ENTRY || !isWriteCall(info.entry.nr) ||
-            pathOfDescriptor(child, info.entry.args[0]) != target || ++writes < n)
-            continue;
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        return true;
-    }
-}
-
 // The raw bytes of each record as the header counts them.
 QList<QByteArray> recordsOf(const QString& path)
 {
@@ -119,6 +71,33 @@ QList<QByteArray> recordsOf(const QString& path)
     for (quint32 i = 0; i < le32(bytes, 4); ++i)
         records.append(bytes.mid(headerLength + int(i) * recordLength, recordLength));
     return records;
+}
+
+// Where a field of the carrier layout lies in a record.
+int offsetOf(const QString& field)
+{
+    int offset = 1;
+    for (const FieldDef& def : layouts::carrier("AudioS").fields) {
+        if (def.name == field)
+            return offset;
+        offset += def.width;
+    }
+    return -1;
+}
+
+// Puts `bytes` into field `field` of record `record`, as another program would.
+void patchField(const QString& path, int record, const QString& field, const QByteArray& bytes)
+{
+    QByteArray file = readAll(path);
+    const int at = le16(file, 8) + record * le16(file, 10) + offsetOf(field);
+    file.replace(at, bytes.size(), bytes);
+    writeAll(path, file);
+}
+
+QByteArray rawField(const QString& path, int record, const QString& field, int width)
+{
+    const QByteArray file = readAll(path);
+    return file.mid(le16(file, 8) + record * le16(file, 10) + offsetOf(field), width);
 }
 
 } // namespace
@@ -310,6 +289,165 @@ private slots:
         QVERIFY(!table.isActive());
     }
 
+    void foreignOrMisalignedTablesAreRefused_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("header one byte longer") << "header+1"
+                                                << "délku 2306";
+        QTest::newRow("header one byte shorter") << "header-1"
+                                                 << "délku 2304";
+        QTest::newRow("record longer than its fields") << "record+1"
+                                                       << "záznamu 2284";
+        QTest::newRow("field missing") << "drop DATUM1"
+                                       << "chybí pole DATUM1";
+        QTest::newRow("field of another type") << "DRUH as number"
+                                               << "jiný typ mají pole DRUH";
+        QTest::newRow("table of another layout") << "tips"
+                                                 << "chybí pole CISLO";
+        QTest::newRow("extra field of another program") << "extra"
+                                                        << "";
+    }
+
+    // Nothing is shown shifted or under the wrong labels, and a refused file is
+    // left exactly as it was. Fields of other programs are kept.
+    void foreignOrMisalignedTablesAreRefused()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, told);
+        TableFixture fixture;
+        TableLayout layout = layouts::carrier("AudioS");
+        if (change == "tips")
+            layout = layouts::tips();
+        else if (change == "drop DATUM1")
+            layout.fields.removeAt(layout.fieldIndex("DATUM1"));
+        else if (change == "DRUH as number")
+            layout.fields[layout.fieldIndex("DRUH")] = {"DRUH", 'N', 10, 0};
+        else if (change == "extra")
+            layout.fields.append({"SKLAD", 'C', 20, 0});
+        QVERIFY(DbfFile::create(fixture.dbfPath(), layout));
+        if (change == "extra")
+            fixture.fill({{{"CISLO", "1"}, {"NAZEV", "Cizí"}, {"SKLAD", "Regál 3"}}});
+        QByteArray bytes = readAll(fixture.dbfPath());
+        if (change.startsWith("header"))
+            bytes[8] = char(bytes[8] + (change.endsWith("+1") ? 1 : -1));
+        else if (change == "record+1")
+            bytes[10] = char(bytes[10] + 1);
+        writeAll(fixture.dbfPath(), bytes);
+
+        TTable table;
+        fixture.setUp(table);
+        const Status s = table.open();
+        if (told.isEmpty()) {
+            QVERIFY(s);
+            QVERIFY(table.edit());
+            QVERIFY(table.setFieldText("NAZEV", "Upravená"));
+            QVERIFY(table.post());
+            table.close();
+            QVERIFY(table.open());
+            QCOMPARE(table.fieldText("SKLAD"), QStringLiteral("Regál 3"));
+            return;
+        }
+        QVERIFY(!s);
+        QVERIFY(!table.isActive());
+        QVERIFY2(s.message().contains("AudioS.dbf") && s.message().contains(told) &&
+                     s.message().contains("nebyla změněna"),
+                 qPrintable(s.message()));
+        QCOMPARE(readAll(fixture.dbfPath()), bytes);
+        QVERIFY(!QFile::exists(fixture.dbfPath() + ".poskozeno"));
+    }
+
+    // Other writers put asterisks, the dBase null, into an empty number.
+    void asteriskNumbersReadAsEmpty()
+    {
+        TableFixture fixture;
+        fixture.fill({{{"CISLO", "1"}, {"DRUH", "LP"}, {"C6", "3,5"}}});
+        patchField(fixture.dbfPath(), 0, "C7", QByteArray(9, '*'));
+        patchField(fixture.dbfPath(), 0, "DELKA", QByteArray(10, '*'));
+        TTable table;
+        fixture.setUp(table);
+        QVERIFY(table.open());
+        QCOMPARE(table.fieldText("C7"), QString());
+        QCOMPARE(table.fieldValueText("DELKA"), QString());
+        QCOMPARE(table.fieldText("C6"), QStringLiteral("3,5"));
+        QVERIFY(table.edit());
+        for (const char* field : {"C6", "C7", "DELKA"})
+            QVERIFY(table.setFieldText(field, table.fieldText(field)));
+        QVERIFY(table.post());
+        QCOMPARE(rawField(fixture.dbfPath(), 0, "C7", 9), QByteArray(9, ' '));
+        QCOMPARE(rawField(fixture.dbfPath(), 0, "C6", 9), QByteArray("     3.50"));
+    }
+
+    void noteLineBreaksStayUnlessEdited_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("CR LF note not touched")
+            << QByteArray("Raz\r\ndva") << "Raz\ndva" << QByteArray("Raz\r\ndva");
+        QTest::newRow("LF note of another writer not touched")
+            << QByteArray("Raz\ndva") << "Raz\ndva" << QByteArray("Raz\ndva");
+        QTest::newRow("edited note")
+            << QByteArray("Raz\r\ndva") << "Raz\ntři" << QByteArray("Raz\r\nt\xF8i");
+        QTest::newRow("new lines typed") << QByteArray() << "A\nB\n" << QByteArray("A\r\nB\r\n");
+    }
+
+    void noteLineBreaksStayUnlessEdited()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, saved);
+        TableFixture fixture;
+        fixture.fill({{{"CISLO", "1"}, {"DRUH", "LP"}}});
+        patchField(fixture.dbfPath(), 0, "POZNAMKA", stored);
+        TTable table;
+        fixture.setUp(table);
+        QVERIFY(table.open());
+        QVERIFY(table.edit());
+        QVERIFY(table.setFieldText("POZNAMKA", typed));
+        QVERIFY(table.setFieldText("NAZEV", "Uloženo znovu"));
+        QVERIFY(table.post());
+        QCOMPARE(rawField(fixture.dbfPath(), 0, "POZNAMKA", 254),
+                 saved + QByteArray(254 - saved.size(), ' '));
+    }
+
+    // We cannot write memos; such a table is shown with its notes but never
+    // written into a state its own writers could not read.
+    void memoNotesOpenReadOnly()
+    {
+        TableFixture fixture;
+        TableLayout layout = layouts::carrier("AudioS");
+        layout.fields[layout.fieldIndex("POZNAMKA")] = {"POZNAMKA", 'M', 10, 0};
+        QVERIFY(DbfFile::create(fixture.dbfPath(), layout));
+        QByteArray bytes = readAll(fixture.dbfPath());
+        QByteArray record(le16(bytes, 10), ' ');
+        record.replace(1, 10, "         7");
+        record.replace(11, 2, "LP");
+        record.replace(1 + 10 + 50 + 10 + 50 + 50 + 12 + 50, 10, "         1");
+        bytes.chop(1);
+        bytes += record + '\x1A';
+        bytes[4] = 1;
+        writeAll(fixture.dbfPath(), bytes);
+        QByteArray memo(512, '\0');
+        memo[0] = 2;
+        memo += QByteArray("Nahr\xE1no \x9Eiv\xEC\r\nv Brn\xEC\x1A\x1A");
+        writeAll(fixture.folder() + "AudioS.dbt", memo);
+
+        TTable table;
+        fixture.setUp(table);
+        QVERIFY(table.open());
+        QVERIFY(table.isReadOnly());
+        QVERIFY(table.warnings().join(' ').contains("AudioS.dbf"));
+        QCOMPARE(table.fieldText("CISLO"), QStringLiteral("7"));
+        QCOMPARE(table.fieldText("POZNAMKA"), QStringLiteral("Nahráno živě\nv Brně"));
+        const Status s = table.edit();
+        QVERIFY(!s);
+        QVERIFY(s.message().contains(QStringLiteral("jen pro čtení")));
+        QVERIFY(!table.insert());
+        QVERIFY(!table.deleteRecord());
+        QCOMPARE(readAll(fixture.dbfPath()), bytes);
+    }
+
     void missingTableIsAnError()
     {
         QTemporaryDir dir;
@@ -372,7 +510,7 @@ private slots:
         QList<QList<QByteArray>> states;
         for (int n = 1;; ++n) {
             writeAll(fixture.dbfPath(), original);
-            const bool killed = killedAtWrite(fixture.dbfPath(), n, work);
+            const bool killed = killedAtWrite({fixture.dbfPath()}, n, work);
             states.append(recordsOf(fixture.dbfPath()));
             if (!killed)
                 break;

@@ -327,7 +327,8 @@ private slots:
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("POZNAMKA", "První řádek\r\nDruhý řádek"));
         QVERIFY(table.post());
-        QCOMPARE(table.fieldText("POZNAMKA"), QString("První řádek\r\nDruhý řádek"));
+        QCOMPARE(table.fieldText("POZNAMKA"), QString("První řádek\nDruhý řádek"));
+        QCOMPARE(table.fieldValueText("POZNAMKA"), QString("První řádek\r\nDruhý řádek"));
     }
 
     void filters_data()

@@ -121,10 +121,31 @@ def killed_fill_read_by_dbfread(folder):
                       "killed fill %s: ours %r, dbfread %r" % (field, mine[field], other[field]))
 
 
+def dbf_memo_notes_read_by_engine(folder):
+    """A note kept as a memo is read from the .dbt; the table is only read, never written."""
+    data = os.path.join(folder, "Data")
+    os.makedirs(data, exist_ok=True)
+    path = os.path.join(data, "Pamet.dbf")
+    table = dbf.Table(path, "NAZEV C(50); POZNAMKA M", codepage="cp1250", dbf_type="db3")
+    table.open(mode=dbf.READ_WRITE)
+    notes = ["Nahráno živě\r\nv Brně", "", "Krátká"]
+    for index, note in enumerate(notes):
+        table.append(("Deska %d" % index, note))
+    table.close()
+    files = sorted(f for f in os.listdir(data) if f.startswith("Pamet"))
+    before = {f: open(os.path.join(data, f), "rb").read() for f in files}
+    ours = engine_rows(folder, "Pamet.dbf")
+    check([r["POZNAMKA"] for r in ours] == notes,
+          "memo notes: %r" % [r["POZNAMKA"] for r in ours])
+    after = {f: open(os.path.join(data, f), "rb").read() for f in files}
+    check(before == after, "memo table changed by reading it")
+
+
 with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second, \
         tempfile.TemporaryDirectory() as third:
     engine_written_tables_read_by_dbfread(first)
     dbf_written_tables_read_by_engine(second)
+    dbf_memo_notes_read_by_engine(second)
     killed_fill_read_by_dbfread(third)
 
 for failure in failures[:40]:

@@ -178,7 +178,11 @@ Status CarrierGenerator::addCarrier(Rows& carriers, Rows* loans, const QString& 
          QDate(1985, 1, 1).addDays(m_random.bounded(14000)).toString(Qt::ISODate)},
         {QStringLiteral("PUJCENO"), lent ? QStringLiteral("Půjčeno") : QString()},
     };
-    Status s = carriers.begin();
+    // The loan card goes first: a carrier marked as lent must always find its card,
+    // also when the tool is stopped between the two tables.
+    Status s = lent ? addLoan(*loans, programCode, QString::number(number)) : Status::ok();
+    if (s)
+        s = carriers.begin();
     for (const auto& [field, value] : fields) {
         if (s)
             s = carriers.set(field, value);
@@ -187,8 +191,6 @@ Status CarrierGenerator::addCarrier(Rows& carriers, Rows* loans, const QString& 
         s = addTracks(carriers, kind);
     if (s)
         s = carriers.end();
-    if (s && lent)
-        s = addLoan(*loans, programCode, QString::number(number));
     return s;
 }
 
@@ -207,6 +209,8 @@ Status CarrierGenerator::fill(BulkWriter* carriers, BulkWriter* loans, const QSt
 {
     WriterRows carrierRows(carriers);
     WriterRows loanRows(loans);
+    if (loans)
+        carriers->writeAfter(loans);
     return fillRows(carrierRows, loans ? &loanRows : nullptr, programCode, firstNumber, count);
 }
 
