@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+constexpr int kNotTraceable = 77;
+
 inline bool isWriteCall(quint64 number)
 {
     return number == SYS_write || number == SYS_pwrite64 || number == SYS_writev ||
@@ -30,7 +32,8 @@ inline bool killedAtWrite(const QStringList& paths, int n, const std::function<v
 {
     const pid_t child = fork();
     if (child == 0) {
-        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
+            _exit(kNotTraceable); // stopping untraced would leave the parent waiting
         raise(SIGSTOP);
         work();
         _exit(0);
@@ -40,6 +43,8 @@ inline bool killedAtWrite(const QStringList& paths, int n, const std::function<v
         targets.append(QFileInfo(path).canonicalFilePath());
     int status = 0;
     waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == kNotTraceable)
+        qFatal("This system does not let a test process trace its child (ptrace).");
     ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
     int writes = 0;
     int pending = 0;
