@@ -71,6 +71,8 @@ public:
     TDokumenty* dokumenty() const { return m_dokumenty; }
     TStavovyRadek* stavovyRadek() const { return m_stav; }
     QToolBar* toolBar(const QString& name) const { return m_toolBars.value(name); }
+    // A menu of the menu bar by its name ("MenuNastroje").
+    QMenu* mainMenu(const QString& name) const { return m_menus.value(name); }
     // The printer chosen in the printer set-up, for the reports.
     QPrinter* printer() const { return m_printer.get(); }
     // The ticked items of the kind and genre choices ("N0", "DR5").
@@ -165,6 +167,10 @@ private:
     QActionGroup* m_kinds = nullptr;
     QActionGroup* m_genres = nullptr;
     QHash<QString, QToolBar*> m_toolBars;
+    QHash<QString, QMenu*> m_menus;
+    // Toolbars and side-bar pages that the database windows enable as a whole.
+    QHash<QString, QWidget*> m_parts;
+    QAction* m_windowSeparator = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     bool m_shownBefore = false;
 };
