@@ -4,6 +4,7 @@
 #include "StandInPane.h"
 #include "TDatabazeDialog.h"
 #include "TDotazKonecDialog.h"
+#include "TInfoOtevritDialog.h"
 #include "TTable.h"
 #include "TZaznamPrehled.h"
 
@@ -33,6 +34,8 @@ private slots:
     void recordMenuGoesWithItsEditor();
     void newEditorDropsTheOldSaver();
     void overviewFollowsTheCursor();
+    void progressWindowClosesWhateverTheWorkDoes_data();
+    void progressWindowClosesWhateverTheWorkDoes();
 
 private:
     TDatabazeDialog* openWindow(int slot);
@@ -273,6 +276,46 @@ void TestDatabazeOkno::overviewFollowsTheCursor()
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Dvě"));
     table->close();
     QCOMPARE(overview.shownText("NAZEV"), QString());
+}
+
+void TestDatabazeOkno::progressWindowClosesWhateverTheWorkDoes_data()
+{
+    QTest::addColumn<int>("phases");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<int>("lastPosition");
+    QTest::newRow("all phases") << 7 << false << 100;
+    QTest::newRow("more steps than phases") << 9 << false << 100;
+    QTest::newRow("gives up after the third") << 3 << true << 42;
+    QTest::newRow("gives up at once") << 0 << true << 0;
+}
+
+void TestDatabazeOkno::progressWindowClosesWhateverTheWorkDoes()
+{
+    QFETCH(int, phases);
+    QFETCH(bool, fails);
+    QFETCH(int, lastPosition);
+    m_sluzby->slot = 1;
+    QPointer<TInfoOtevritDialog> progress = new TInfoOtevritDialog(*m_sluzby);
+    QVERIFY(!m_sluzby->mainEnabled);
+    QVERIFY(m_sluzby->isIndicatorVisible("SBO3"));
+    progress->setText(QStringLiteral("Rock"));
+    int seen = -1;
+    bool shownDuringWork = false;
+    const Status s = progress->run([&]() -> Status {
+        for (int i = 0; i < phases; ++i)
+            progress->nextPhase();
+        seen = progress->progress();
+        shownDuringWork = progress->isVisible();
+        return fails ? Status::error(QStringLiteral("Nejde to.")) : Status::ok();
+    });
+    QCOMPARE(bool(s), !fails);
+    QCOMPARE(seen, lastPosition);
+    QVERIFY(shownDuringWork);
+    QCOMPARE(m_sluzby->sounds, QStringList{"Info.wav"});
+    QVERIFY(m_sluzby->mainEnabled);
+    QVERIFY(!m_sluzby->isIndicatorVisible("SBO3"));
+    QVERIFY(m_sluzby->isIndicatorVisible("SBO10"));
+    QTRY_VERIFY(!progress);
 }
 
 QTEST_MAIN(TestDatabazeOkno)
