@@ -9,6 +9,7 @@
 #include "DockKeeper.h"
 #include "IniFile.h"
 #include "InstanceGuard.h"
+#include "KindChoice.h"
 #include "Obrazky.h"
 #include "PrinterSetup.h"
 #include "TDataModule1.h"
@@ -212,8 +213,17 @@ void THlavniDialog::createChoiceGroups()
 {
     m_kinds = new QActionGroup(this);
     m_genres = new QActionGroup(this);
-    for (const auto& [item, filter] : kindFilters())
-        m_kinds->addAction(m_router->action(item));
+    m_kindChoice = new KindChoice(this);
+    for (const auto& [item, filter] : kindFilters()) {
+        QAction* kind = m_router->action(item);
+        m_kinds->addAction(kind);
+        // However the tick moves, the windows that follow the choice hear of it.
+        connect(kind, &QAction::toggled, m_kindChoice,
+                [choice = m_kindChoice, name = item](bool on) {
+                    if (on)
+                        choice->setItem(name);
+                });
+    }
     m_genres->addAction(m_router->action(QStringLiteral("D0")));
     for (int i = 1; m_router->action(QStringLiteral("DR%1").arg(i)); ++i)
         m_genres->addAction(m_router->action(QStringLiteral("DR%1").arg(i)));
@@ -552,11 +562,6 @@ void THlavniDialog::updateDatabasePanel()
 {
     QMdiSubWindow* current = m_dokumenty->currentDatabaseWindow();
     m_stav->setDatabase(TDokumenty::slotOf(current), current ? current->windowTitle() : QString());
-}
-
-QString THlavniDialog::kindChoice() const
-{
-    return m_kinds->checkedAction() ? m_kinds->checkedAction()->objectName() : QString();
 }
 
 QString THlavniDialog::genreChoice() const
