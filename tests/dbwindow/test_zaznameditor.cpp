@@ -11,9 +11,12 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -61,6 +64,8 @@ private slots:
     void deleteMovesToTheNextRecord();
     void tableLeavingEditingTakesTheEditors();
     void clipboardFollowsTheFocus();
+    void clipboardOnEveryEditor_data();
+    void clipboardOnEveryEditor();
     void loanMark();
     void popupMenuItems_data();
     void popupMenuItems();
@@ -799,6 +804,103 @@ void TestZaznamEditor::clipboardFollowsTheFocus()
     QVERIFY(m_editor->undoRecord());
     QVERIFY(!copyItem->isEnabled());
     QCOMPARE(text(QStringLiteral("J1")), QStringLiteral("Album"));
+}
+
+void TestZaznamEditor::clipboardOnEveryEditor_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("clipboard");
+    for (const char* editor : {"J1", "I1", "P1", "M7", "C1", "D1", "N1", "D2", "T7"}) {
+        for (const char* clipboard : {"empty", "text", "picture"})
+            QTest::addRow("%s %s", editor, clipboard) << editor << clipboard;
+    }
+}
+
+// Every way of cutting, copying and pasting, in every kind of editor, with
+// nothing, a text or only a picture on the clipboard.
+void TestZaznamEditor::clipboardOnEveryEditor()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, clipboard);
+    open({{{"DRUH", "Audio CD"},
+           {"NAZEV", "Album"},
+           {"INTERPRET", "Kapela"},
+           {"POZNAMKA", "Poznámka"},
+           {"A7", "Sedmá"},
+           {"C7", "3,45"},
+           {"DELKA", "74"},
+           {"DATUM1", "2001-02-03"}}});
+    QVERIFY(m_editor->editRecord());
+    QWidget* shown = child<QWidget>(editor);
+    QWidget* input = shown;
+    if (auto* combo = qobject_cast<QComboBox*>(shown))
+        input = combo->lineEdit();
+    else if (auto* date = qobject_cast<TDatumEdit*>(shown))
+        input = date->lineEdit();
+    auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(pages->widget(1)->isAncestorOf(shown) ? 1 : 0);
+    input->setFocus();
+    QVERIFY(input->hasFocus());
+
+    const QString original = text(editor);
+    QClipboard* board = QApplication::clipboard();
+    // An empty clipboard is what the X11 desktop offers before anyone copied:
+    // data without a single format.
+    const auto fill = [board, clipboard] {
+        board->setMimeData(new QMimeData);
+        if (clipboard == QLatin1String("text"))
+            board->setText(QStringLiteral("12"));
+        else if (clipboard == QLatin1String("picture"))
+            board->setImage(QImage(4, 4, QImage::Format_RGB32));
+    };
+    const auto select = [input](bool all) {
+        if (auto* note = qobject_cast<QPlainTextEdit*>(input))
+            all ? note->selectAll() : note->moveCursor(QTextCursor::End);
+        else
+            all ? qobject_cast<QLineEdit*>(input)->selectAll()
+                : qobject_cast<QLineEdit*>(input)->end(false);
+    };
+    // The date editor takes only what still reads as a date.
+    const bool takesText = clipboard == QLatin1String("text") && editor != QLatin1String("D2");
+    const QString pasted = original + (takesText ? QStringLiteral("12") : QString());
+
+    // The keys of the editor itself.
+    fill();
+    select(false);
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text(editor), pasted);
+    select(true);
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(board->text(), pasted);
+    fill();
+    select(true);
+    QTest::keyClick(input, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(board->text(), pasted);
+    QCOMPARE(text(editor), QString());
+
+    // The record menu's items, offered only in the text editors.
+    QMenu* menu = m_editor->popupMenu();
+    QAction* paste = menu->findChild<QAction*>(QStringLiteral("MP3"));
+    const bool textEditor = QStringList{"J1", "I1", "P1", "M7"}.contains(editor);
+    QCOMPARE(paste->isEnabled(), textEditor);
+    if (textEditor) {
+        type(editor, original);
+        fill();
+        select(false);
+        paste->trigger();
+        QCOMPARE(text(editor), pasted);
+        select(true);
+        menu->findChild<QAction*>(QStringLiteral("MP2"))->trigger();
+        QCOMPARE(board->text(), pasted);
+        fill();
+        select(true);
+        menu->findChild<QAction*>(QStringLiteral("MP1"))->trigger();
+        QCOMPARE(board->text(), pasted);
+        QCOMPARE(text(editor), QString());
+    }
+    QVERIFY(m_editor->isEditing());
+    QVERIFY(m_editor->undoRecord());
+    QCOMPARE(text(editor), original);
 }
 
 void TestZaznamEditor::loanMark()
