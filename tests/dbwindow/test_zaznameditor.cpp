@@ -54,6 +54,8 @@ private slots:
     void saveStampsTheDate();
     void refusedInputKeepsEverythingTyped_data();
     void refusedInputKeepsEverythingTyped();
+    void takenEvidenceNumberIsRefused_data();
+    void takenEvidenceNumberIsRefused();
     void enterSavesAndNoteTakesNewLines();
     void dateFromTheCalendarOrEmpty();
     void dateEditorHoldsEveryDateOfItsLocale_data();
@@ -612,6 +614,54 @@ void TestZaznamEditor::refusedInputKeepsEverythingTyped()
     QVERIFY2(saved, qPrintable(saved.toString()));
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Nové album"));
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("C2")), QStringLiteral("2,3"));
+}
+
+void TestZaznamEditor::takenEvidenceNumberIsRefused_data()
+{
+    QTest::addColumn<bool>("newRecord");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("holder"); // empty: the save goes through
+    QTest::newRow("edited takes the first's") << false << "1"
+                                              << "„První“";
+    QTest::newRow("edited takes it written otherwise") << false << "1,0"
+                                                       << "„První“";
+    QTest::newRow("new takes the second's") << true << "2"
+                                            << "„Druhá“";
+    QTest::newRow("edited keeps its own") << false << "2"
+                                          << "";
+    QTest::newRow("new gets a free one") << true << "3"
+                                         << "";
+}
+
+void TestZaznamEditor::takenEvidenceNumberIsRefused()
+{
+    QFETCH(bool, newRecord);
+    QFETCH(QString, number);
+    QFETCH(QString, holder);
+    open({{{"NAZEV", "První"}}, {{"NAZEV", "Druhá"}}});
+    QVERIFY(m_editor->next());
+    const int position = m_folder->table()->recNo();
+    QVERIFY(newRecord ? m_editor->newRecord() : m_editor->editRecord());
+    type(QStringLiteral("C1"), number);
+    type(QStringLiteral("J1"), QStringLiteral("Napsané"));
+
+    const Status saved = m_editor->saveRecord();
+    if (holder.isEmpty()) {
+        QVERIFY2(saved, qPrintable(saved.toString()));
+        QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Napsané"));
+        return;
+    }
+    QVERIFY(!saved);
+    QVERIFY2(saved.message().contains(holder), qPrintable(saved.message()));
+    QVERIFY(m_editor->isEditing());
+    QVERIFY(m_folder->table()->isEditing());
+    QVERIFY(child<QWidget>(QStringLiteral("C1"))->hasFocus());
+    QCOMPARE(text(QStringLiteral("C1")), number);
+    QCOMPARE(text(QStringLiteral("J1")), QStringLiteral("Napsané"));
+    QVERIFY(m_editor->undoRecord());
+    QCOMPARE(m_folder->table()->recNo(), position);
+    QCOMPARE(m_folder->table()->recordCount(), 2);
+    QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Druhá"));
 }
 
 void TestZaznamEditor::enterSavesAndNoteTakesNewLines()

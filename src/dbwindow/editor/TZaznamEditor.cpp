@@ -4,6 +4,7 @@
 #include "ClipboardMarks.h"
 #include "DialogLook.h"
 #include "EditorParts.h"
+#include "EvidenceNumber.h"
 #include "KindLayout.h"
 #include "RecordCommandRules.h"
 #include "TDataSource.h"
@@ -520,6 +521,10 @@ Status TZaznamEditor::saveRecord()
     if (const FieldBinding::Failure failure = m_binding.storeAll(*t); !failure.status) {
         focusEditor(failure.editor);
         return failure.status;
+    }
+    if (Status s = evidencenumber::checkUnique(*t); !s) {
+        focusEditor(m_number);
+        return s;
     }
     if (Status s =
             t->setFieldText(QStringLiteral("DATUM"), QDate::currentDate().toString(Qt::ISODate));
