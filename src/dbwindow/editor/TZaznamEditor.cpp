@@ -317,8 +317,21 @@ void TZaznamEditor::loadRecord()
     m_loading = true;
     if (const TTable* t = table())
         m_binding.load(*t);
+    showMinuteLengths();
     m_loading = false;
     refreshDisplays();
+}
+
+// The table keeps 2,10 (2 min 10 s) as the number 2.1, which would read as 2:01.
+void TZaznamEditor::showMinuteLengths()
+{
+    if (!CarrierTotal::isAudioKind(kindText()))
+        return;
+    QList<QLineEdit*> lengths{m_total};
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        lengths.append(m_tracks->valueEditor(n));
+    for (QLineEdit* length : std::as_const(lengths))
+        length->setText(CarrierTotal::minuteText(length->text(), QLocale()));
 }
 
 void TZaznamEditor::refreshDisplays()

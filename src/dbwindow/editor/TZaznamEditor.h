@@ -120,6 +120,7 @@ private:
     void dataChanged();
     void tableStateChanged();
     void loadRecord();
+    void showMinuteLengths();
     void refreshDisplays();
     void typed(const FieldBinding::Link& link);
     void textChanged();
