@@ -16,6 +16,7 @@
 #include "TipStepper.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,6 +35,8 @@ private slots:
     void everythingIsMadeOnceAndNothingShown();
     void dialogsReachTheirCommands();
     void tipLineStepsWithTheTipsWindow();
+    void tipButtonsNeedTheTipsTable_data();
+    void tipButtonsNeedTheTipsTable();
     void aboutWindow();
     void tablesPointAtTheDataFolder();
     void mainWindowHoldsTheEndpointForTheRun();
@@ -178,6 +181,34 @@ void TestStartup::tipLineStepsWithTheTipsWindow()
     QCOMPARE(line->text(), aplikace.help()->tipStepper().tip().trimmed());
     TRIGGER(aplikace.hlavni(), "TT1");
     QCOMPARE(line->text(), first);
+}
+
+void TestStartup::tipButtonsNeedTheTipsTable_data()
+{
+    QTest::addColumn<bool>("tipsTable");
+    QTest::addColumn<QString>("tipsAtStart");
+    QTest::newRow("no table, tips window") << false << "1";
+    QTest::newRow("no table, no tips window") << false << "0";
+    QTest::newRow("table, tips window") << true << "1";
+    QTest::newRow("table, no tips window") << true << "0";
+}
+
+void TestStartup::tipButtonsNeedTheTipsTable()
+{
+    QFETCH(bool, tipsTable);
+    QFETCH(QString, tipsAtStart);
+    if (!tipsTable)
+        QVERIFY(
+            QFile::remove(ProgramFolder::findFile(m_program->folder().dataFolder(), "TipyA.dbf")));
+    QVERIFY(m_program->programIni().writeString("Zobrazit", "Tipy", tipsAtStart));
+    Aplikace aplikace(m_program->folder(), QString());
+    aplikace.create(nullptr);
+    aplikace.hlavni()->show();
+    for (const char* name : {"TT1", "TT2"}) {
+        QAction* button = aplikace.hlavni()->action(QString::fromLatin1(name));
+        QVERIFY2(button, name);
+        QVERIFY2(button->isEnabled() == tipsTable, name);
+    }
 }
 
 void TestStartup::aboutWindow()
