@@ -6,6 +6,7 @@
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
 
+#include "IniFile.h"
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
 #include "TIniDialog.h"
@@ -85,8 +86,18 @@ void Aplikace::createDataModule()
 void Aplikace::createHlavni()
 {
     m_hlavni = std::make_unique<THlavniDialog>(m_folder, m_data.get(), m_zvuky);
-    if (!m_endpoint.isEmpty())
-        m_hlavni->claimInstance(m_endpoint);
+    if (!m_endpoint.isEmpty() && m_hlavni->claimInstance(m_endpoint))
+        releaseOpenKeys();
+}
+
+// With the run's endpoint held no other copy can have a database open, so an
+// open key still set was left by a run that was killed; kept, it would strike
+// that database in the chooser.
+void Aplikace::releaseOpenKeys() const
+{
+    const IniFile ini(m_folder.programIniPath());
+    for (int slot = 1; slot <= 4; ++slot)
+        ini.writeInteger(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot), 0);
 }
 
 void Aplikace::createPomocnik()

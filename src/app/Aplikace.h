@@ -75,6 +75,7 @@ private:
     void createIni();
     void createOProgramu();
     void createDotazKonec();
+    void releaseOpenKeys() const;
 
     ProgramFolder m_folder;
     QString m_endpoint;

@@ -40,6 +40,7 @@ private slots:
     void aboutWindow();
     void tablesPointAtTheDataFolder();
     void mainWindowHoldsTheEndpointForTheRun();
+    void openKeysOfAKilledRunAreReleased();
 
 private:
     std::unique_ptr<TestProgramFolder> m_program;
@@ -246,6 +247,34 @@ void TestStartup::mainWindowHoldsTheEndpointForTheRun()
     QVERIFY(InstanceGuard::isRunning(endpoint));
     aplikace.reset();
     QVERIFY(!InstanceGuard::isRunning(endpoint));
+}
+
+// Only the copy that holds the endpoint may release them: a second copy that
+// lost the claim must leave the keys of the running one alone.
+void TestStartup::openKeysOfAKilledRunAreReleased()
+{
+    const QString endpoint = testEndpoint();
+    const IniFile ini = m_program->programIni();
+    const auto setKeys = [&ini](int value) {
+        for (int slot = 1; slot <= 4; ++slot)
+            QVERIFY(ini.writeInteger(QStringLiteral("Otevreni"),
+                                     QStringLiteral("Databaze%1").arg(slot), value));
+    };
+    const auto keys = [&ini] {
+        QStringList values;
+        for (int slot = 1; slot <= 4; ++slot)
+            values << ini.readString(QStringLiteral("Otevreni"),
+                                     QStringLiteral("Databaze%1").arg(slot));
+        return values;
+    };
+    setKeys(1);
+    Aplikace first(m_program->folder(), endpoint);
+    first.create(nullptr);
+    QCOMPARE(keys(), QStringList({"0", "0", "0", "0"}));
+    setKeys(1);
+    Aplikace second(m_program->folder(), endpoint);
+    second.create(nullptr);
+    QCOMPARE(keys(), QStringList({"1", "1", "1", "1"}));
 }
 
 QTEST_MAIN(TestStartup)
