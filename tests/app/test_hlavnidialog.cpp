@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "BalloonRule.h"
+#include "KeyNames.h"
 #include "PrinterSetup.h"
 #include "TDokumenty.h"
 #include "TStavovyRadek.h"
@@ -7,6 +8,7 @@
 #include "TableLayout.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +18,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -49,6 +52,8 @@ private slots:
     void frame();
     void menuItems_data();
     void menuItems();
+    void menuShortcutTexts_data();
+    void menuShortcutTexts();
     void menuOrder_data();
     void menuOrder();
     void toolBarButtons_data();
@@ -291,6 +296,32 @@ void TestHlavniDialog::menuItems()
     QCOMPARE(item->text(), caption);
     QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), shortcut);
     QCOMPARE(item->statusTip(), hint);
+}
+
+void TestHlavniDialog::menuShortcutTexts_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("MU4") << "Ctrl+Del";
+    QTest::newRow("MU5") << "Ctrl+Ins";
+    QTest::newRow("MU6") << "Enter";
+    QTest::newRow("PNa5") << "Ins";
+    QTest::newRow("MS3") << "Ctrl+F4";
+}
+
+// The menus write the keys as the program does, also where Qt's own Czech
+// texts would spell them out.
+void TestHlavniDialog::menuShortcutTexts()
+{
+    QFETCH(QString, shown);
+    QTranslator czech;
+    if (czech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&czech);
+    KeyNames keys;
+    QCoreApplication::installTranslator(&keys);
+    QAction* item = m_main->window->findChild<QAction*>(QTest::currentDataTag());
+    QVERIFY(item);
+    QCOMPARE(item->shortcut().toString(QKeySequence::NativeText), shown);
 }
 
 void TestHlavniDialog::menuOrder_data()
