@@ -153,10 +153,14 @@ void THlavniDialog::attachHelp(HelpWindows* help)
     m_help = help;
     TipStepper& stepper = help->tipStepper();
     connect(&stepper, &TipStepper::tipChanged, this, &THlavniDialog::showTipText);
-    connect(&stepper, &TipStepper::availabilityChanged, this, [this](bool available) {
+    const auto tipsAvailable = [this](bool available) {
         m_router->setAvailable(QStringLiteral("TT1"), available);
         m_router->setAvailable(QStringLiteral("TT2"), available);
-    });
+    };
+    connect(&stepper, &TipStepper::availabilityChanged, this, tipsAvailable);
+    // The stepper tells only changes; without a tips table it never speaks,
+    // so the buttons start from what it holds now.
+    tipsAvailable(stepper.isAvailable());
     route(QStringLiteral("TT1"), help, [&stepper] { stepper.previous(); });
     route(QStringLiteral("TT2"), help, [&stepper] { stepper.next(); });
     route(QStringLiteral("MN4"), help, [help] { help->showTips(); });

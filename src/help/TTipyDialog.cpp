@@ -8,6 +8,7 @@
 #include "TOfficeButton.h"
 #include "TipStepper.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -218,6 +219,27 @@ void TTipyDialog::showEvent(QShowEvent* event)
     m_checkBox->setChecked(StartupPresentation(m_sluzby.programFolder()).tipsAtStart());
     m_sluzby.setMainEnabled(false);
     m_sluzby.setAssistantEnabled(false);
+    takeFocus();
+}
+
+void TTipyDialog::takeFocus()
+{
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// At start-up the main window comes up just after this one and the window
+// manager hands it the focus. While the tips are up the program's other
+// windows are disabled, so the focus belongs here and Esc must reach us.
+void TTipyDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isVisible() || isActiveWindow())
+        return;
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && !active->isEnabled())
+        takeFocus();
 }
 
 void TTipyDialog::hideEvent(QHideEvent* event)

@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "BalloonRule.h"
+#include "KeyNames.h"
 #include "KindChoice.h"
 #include "PrinterSetup.h"
 #include "TDokumenty.h"
@@ -8,6 +9,7 @@
 #include "TableLayout.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -50,6 +53,8 @@ private slots:
     void frame();
     void menuItems_data();
     void menuItems();
+    void menuShortcutTexts_data();
+    void menuShortcutTexts();
     void menuOrder_data();
     void menuOrder();
     void toolBarButtons_data();
@@ -292,6 +297,32 @@ void TestHlavniDialog::menuItems()
     QCOMPARE(item->text(), caption);
     QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), shortcut);
     QCOMPARE(item->statusTip(), hint);
+}
+
+void TestHlavniDialog::menuShortcutTexts_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("MU4") << "Ctrl+Del";
+    QTest::newRow("MU5") << "Ctrl+Ins";
+    QTest::newRow("MU6") << "Enter";
+    QTest::newRow("PNa5") << "Ins";
+    QTest::newRow("MS3") << "Ctrl+F4";
+}
+
+// The menus write the keys as the program does, also where Qt's own Czech
+// texts would spell them out.
+void TestHlavniDialog::menuShortcutTexts()
+{
+    QFETCH(QString, shown);
+    QTranslator czech;
+    if (czech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&czech);
+    KeyNames keys;
+    QCoreApplication::installTranslator(&keys);
+    QAction* item = m_main->window->findChild<QAction*>(QTest::currentDataTag());
+    QVERIFY(item);
+    QCOMPARE(item->shortcut().toString(QKeySequence::NativeText), shown);
 }
 
 void TestHlavniDialog::menuOrder_data()

@@ -96,6 +96,8 @@ private slots:
     void exitWaitsForTheAnswer();
     void loanCardShutsTheRecordCommands();
     void tableThatDoesNotOpen();
+    void damageIsToldAtEachOpening_data();
+    void damageIsToldAtEachOpening();
     void entryWithoutName();
     void clearingOnlyWhileTheStandardIsClosed();
 
@@ -567,6 +569,42 @@ void TestDatabazeDialog::tableThatDoesNotOpen()
     QVERIFY(!m_aplikace->dataModule()->table(2)->isActive());
     QTest::keyClick(message, Qt::Key_Escape);
     QVERIFY(main()->isEnabled());
+}
+
+void TestDatabazeDialog::damageIsToldAtEachOpening_data()
+{
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<int>("carriers");
+    QTest::newRow("cut by a crash") << true << 2;
+    QTest::newRow("whole") << false << 3;
+}
+
+void TestDatabazeDialog::damageIsToldAtEachOpening()
+{
+    QFETCH(bool, cut);
+    QFETCH(int, carriers);
+    m_folder->addCarriers("AudioS.dbf", {"První", "Druhá", "Třetí"});
+    if (cut) {
+        QFile table(m_folder->data("AudioS.dbf"));
+        QVERIFY(table.resize(table.size() - 100));
+    }
+    TZpravaDialog* message = m_aplikace->databases()->zpravaDialog();
+    for (int opening = 1; opening <= 2; ++opening) {
+        TDatabazeDialog* opened = open(1);
+        QVERIFY(opened);
+        QCOMPARE(opened->table()->recordCount(), carriers);
+        QCOMPARE(message->isVisible(), cut);
+        if (cut) {
+            QVERIFY2(message->message().contains(QStringLiteral("AudioS.dbf")) &&
+                         message->message().contains(kStandard),
+                     qPrintable(message->message()));
+            QTest::keyClick(message, Qt::Key_Escape);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(!message->isVisible());
+        QVERIFY(opened->close());
+        QTRY_VERIFY(!window(1));
+    }
 }
 
 void TestDatabazeDialog::entryWithoutName()

@@ -124,6 +124,7 @@ private:
     void dataChanged();
     void tableStateChanged();
     void loadRecord();
+    void showMinuteLengths();
     void refreshDisplays();
     void typed(const FieldBinding::Link& link);
     void textChanged();
@@ -143,6 +144,9 @@ private:
     void focusEditor(QWidget* editor);
     void run(Status (TZaznamEditor::*command)());
     bool saveOnEnter(QObject* watched, QKeyEvent* event);
+    static bool isEnter(const QKeyEvent* event);
+    QComboBox* openListOf(const QObject* part) const;
+    static void pickFrom(QComboBox* list);
 
     TDataSource* m_source;
     FieldBinding m_binding;

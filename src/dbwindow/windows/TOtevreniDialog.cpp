@@ -90,7 +90,18 @@ TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
     }
     window->ukazat();
     emit opened(window);
+    tellWarnings(*table, name);
     return window;
+}
+
+// A table cut short by a crash opens with fewer carriers; the user hears of it
+// each time the window opens, not only from the copy left beside the table.
+void TOtevreniDialog::tellWarnings(const TTable& table, const QString& name)
+{
+    if (table.warnings().isEmpty())
+        return;
+    emit warned(QStringLiteral("Databáze „%1“ (soubor %2) byla otevřena s upozorněním: %3")
+                    .arg(name, table.tableName(), table.warnings().join(QLatin1Char(' '))));
 }
 
 // A table that does not open leaves its key and its table object as they were.

@@ -39,6 +39,8 @@ signals:
     void opened(TDatabazeDialog* window);
     // Nothing was opened; the key of the slot is as it was.
     void failed(const Status& status);
+    // The window opened, but its table had damage or oddities to report.
+    void warned(const QString& message);
 
 protected:
     void fillEntries() override;
@@ -48,6 +50,7 @@ private:
     Status writeOpenKey(int slot, bool open) const;
     Status openTable(int slot, TTable& table, ProgressWindow& progress) const;
     TDatabazeDialog* createWindow(int slot, const QString& name) const;
+    void tellWarnings(const TTable& table, const QString& name);
 
     QPointer<TDotazKonecDialog> m_dotaz;
     WindowSetup m_windowSetup;
