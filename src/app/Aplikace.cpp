@@ -5,7 +5,9 @@
 #include "RecordCommands.h"
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
+#include "TZpravaDialog.h"
 
+#include "ProgramSettings.h"
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
 #include "TIniDialog.h"
@@ -85,8 +87,18 @@ void Aplikace::createDataModule()
 void Aplikace::createHlavni()
 {
     m_hlavni = std::make_unique<THlavniDialog>(m_folder, m_data.get(), m_zvuky);
-    if (!m_endpoint.isEmpty())
-        m_hlavni->claimInstance(m_endpoint);
+    if (!m_endpoint.isEmpty() && m_hlavni->claimInstance(m_endpoint))
+        releaseOpenKeys();
+}
+
+// With the run's endpoint held no other copy can have a database open, so an
+// open key still set was left by a run that was killed; kept, it would strike
+// that database in the chooser.
+void Aplikace::releaseOpenKeys()
+{
+    const ProgramSettings settings(m_folder.programIniPath());
+    for (int slot = 1; slot <= 4 && m_releaseFailure; ++slot)
+        m_releaseFailure = settings.setDatabaseOpen(slot, false);
 }
 
 void Aplikace::createPomocnik()
@@ -100,6 +112,14 @@ void Aplikace::createPomocnik()
 void Aplikace::createNovy()
 {
     m_databases = std::make_unique<DatabaseWindows>(*m_hlavni);
+    // Failures that no dialog of their own reports come up in the message balloon.
+    connect(m_hlavni.get(), &THlavniDialog::errorReported, m_databases.get(),
+            [databases = m_databases.get()](const Status& status) {
+                databases->zpravaDialog()->ukazat(status);
+            });
+    // Told once there is a balloon to tell it in.
+    if (!m_releaseFailure)
+        m_hlavni->reportError(m_releaseFailure);
     m_databases->createNovy();
     TNovyDialog* novy = m_databases->novyDialog();
     m_hlavni->route(QStringLiteral("MS1"), novy, [novy] { novy->ask(); });

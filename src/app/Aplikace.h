@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "Status.h"
 
 #include <QList>
 #include <QObject>
@@ -75,9 +76,11 @@ private:
     void createIni();
     void createOProgramu();
     void createDotazKonec();
+    void releaseOpenKeys();
 
     ProgramFolder m_folder;
     QString m_endpoint;
+    Status m_releaseFailure;
     TZvuky* m_zvuky;
     std::unique_ptr<TDataModule1> m_data;
     std::unique_ptr<THlavniDialog> m_hlavni;

@@ -1,4 +1,5 @@
 #include "Hlavni.h"
+#include "KeyNames.h"
 #include "ProgramLayout.h"
 
 #include <QApplication>
@@ -41,11 +42,13 @@ int run(QApplication& app, const ProgramFolder& folder)
 
 // The program speaks Czech whatever the desktop's language; the platform's own
 // dialogs (printer set-up) follow when Qt's Czech texts are installed.
-void speakCzech(QApplication& app, QTranslator& translator)
+void speakCzech(QApplication& app, QTranslator& translator, KeyNames& keys)
 {
     if (translator.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
+    // Installed last, so it is asked first.
+    app.installTranslator(&keys);
 }
 
 } // namespace
@@ -56,7 +59,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(THlavniDialog::kCaption);
     QApplication::setQuitOnLastWindowClosed(false);
     QTranslator czech;
-    speakCzech(app, czech);
+    KeyNames keys;
+    speakCzech(app, czech, keys);
     const ProgramFolder folder = ProgramFolder::ofApplication();
     if (InstanceGuard::isRunning(THlavniDialog::instanceEndpoint()))
         return warnAndEnd(app, folder);

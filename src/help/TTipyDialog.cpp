@@ -3,10 +3,12 @@
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "StartupPresentation.h"
+#include "Status.h"
 #include "TBalloonDialog.h"
 #include "TOfficeButton.h"
 #include "TipStepper.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -217,6 +219,27 @@ void TTipyDialog::showEvent(QShowEvent* event)
     m_checkBox->setChecked(StartupPresentation(m_sluzby.programFolder()).tipsAtStart());
     m_sluzby.setMainEnabled(false);
     m_sluzby.setAssistantEnabled(false);
+    takeFocus();
+}
+
+void TTipyDialog::takeFocus()
+{
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// At start-up the main window comes up just after this one and the window
+// manager hands it the focus. While the tips are up the program's other
+// windows are disabled, so the focus belongs here and Esc must reach us.
+void TTipyDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isVisible() || isActiveWindow())
+        return;
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && !active->isEnabled())
+        takeFocus();
 }
 
 void TTipyDialog::hideEvent(QHideEvent* event)
@@ -224,10 +247,13 @@ void TTipyDialog::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
     if (event->spontaneous())
         return;
+    Status written;
     const StartupPresentation::Steps steps =
-        StartupPresentation(m_sluzby.programFolder()).tipsClosed(m_checkBox->isChecked());
+        StartupPresentation(m_sluzby.programFolder()).tipsClosed(m_checkBox->isChecked(), &written);
     m_sluzby.setMainEnabled(true);
     m_sluzby.setAssistantEnabled(true);
+    if (!written)
+        m_sluzby.reportError(written);
     if (steps.welcome)
         emit welcomeRequested();
     if (steps.assistant)

@@ -27,6 +27,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createHeading();
@@ -38,6 +39,7 @@ private:
     void showTip(const QString& tip);
     void showAvailability(bool available);
     void centre();
+    void takeFocus();
 
     HlavniSluzby& m_sluzby;
     TipStepper& m_stepper;

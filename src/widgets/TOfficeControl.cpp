@@ -3,6 +3,8 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 TOfficeControl::TOfficeControl(const QString& caption, const QSize& defaultSize, QWidget* parent)
     : QWidget(parent), m_caption(caption), m_defaultSize(defaultSize)
 {
@@ -46,6 +48,12 @@ bool TOfficeControl::event(QEvent* event)
             return true;
         }
         break;
+    case QEvent::Show:
+        // Shown under a resting pointer, the control hears an enter at once.
+        m_mouseOver = false;
+        m_pressed = false;
+        m_waitForMove = true;
+        break;
     default:
         break;
     }
@@ -56,7 +64,7 @@ void TOfficeControl::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
     // Disabled widgets still hear the pointer come and go.
-    if (isEnabled())
+    if (isEnabled() && !m_waitForMove)
         pointerEntered();
 }
 
@@ -70,11 +78,12 @@ void TOfficeControl::leaveEvent(QEvent* event)
 void TOfficeControl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
+    const bool firstMove = std::exchange(m_waitForMove, false);
     // While a button is held the widget keeps the mouse and the window system
     // reports no leaving, so the pointer position decides.
     if (m_pressed && !rect().contains(pos)) {
         pointerLeft();
-    } else if (m_pressed && !m_mouseOver) {
+    } else if ((m_pressed || firstMove) && !m_mouseOver) {
         pointerEntered();
     } else if (!m_mouseOver) {
         m_mouseOver = true;
@@ -115,10 +124,11 @@ void TOfficeControl::changeEvent(QEvent* event)
     if (event->type() != QEvent::EnabledChange)
         return;
     // Enabled again under a resting pointer, the control stays idle until the
-    // pointer moves.
+    // pointer moves; the enter that Qt sends for it is no movement.
     m_mouseOver = false;
     m_pressed = false;
     m_clickOnRelease = false;
+    m_waitForMove = true;
     update();
 }
 

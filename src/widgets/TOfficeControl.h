@@ -62,4 +62,6 @@ private:
     bool m_pressed = false;
     // A release that ends a double click is not another click.
     bool m_clickOnRelease = false;
+    // Shown or enabled since the pointer last moved over the control.
+    bool m_waitForMove = false;
 };

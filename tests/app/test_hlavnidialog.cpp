@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 #include "BalloonRule.h"
+#include "KeyNames.h"
+#include "KindChoice.h"
 #include "PrinterSetup.h"
 #include "TDokumenty.h"
 #include "TStavovyRadek.h"
@@ -7,6 +9,7 @@
 #include "TableLayout.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +19,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -49,6 +53,8 @@ private slots:
     void frame();
     void menuItems_data();
     void menuItems();
+    void menuShortcutTexts_data();
+    void menuShortcutTexts();
     void menuOrder_data();
     void menuOrder();
     void toolBarButtons_data();
@@ -293,6 +299,32 @@ void TestHlavniDialog::menuItems()
     QCOMPARE(item->statusTip(), hint);
 }
 
+void TestHlavniDialog::menuShortcutTexts_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("MU4") << "Ctrl+Del";
+    QTest::newRow("MU5") << "Ctrl+Ins";
+    QTest::newRow("MU6") << "Enter";
+    QTest::newRow("PNa5") << "Ins";
+    QTest::newRow("MS3") << "Ctrl+F4";
+}
+
+// The menus write the keys as the program does, also where Qt's own Czech
+// texts would spell them out.
+void TestHlavniDialog::menuShortcutTexts()
+{
+    QFETCH(QString, shown);
+    QTranslator czech;
+    if (czech.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&czech);
+    KeyNames keys;
+    QCoreApplication::installTranslator(&keys);
+    QAction* item = m_main->window->findChild<QAction*>(QTest::currentDataTag());
+    QVERIFY(item);
+    QCOMPARE(item->shortcut().toString(QKeySequence::NativeText), shown);
+}
+
 void TestHlavniDialog::menuOrder_data()
 {
     QTest::addColumn<QString>("menu");
@@ -457,11 +489,15 @@ void TestHlavniDialog::genreAndKindChoices()
     QCOMPARE(m_main->window->findChild<QAction*>("DR17")->statusTip(),
              QStringLiteral("Vybere jaz"));
     QCOMPARE(m_main->window->genreChoice(), QStringLiteral("D0"));
-    QCOMPARE(m_main->window->kindChoice(), QStringLiteral("N0"));
+    QCOMPARE(m_main->window->kindChoice().item(), QStringLiteral("N0"));
+    QSignalSpy kindChanged(&m_main->window->kindChoice(), &KindChoice::changed);
     TRIGGER(m_main->window, "DR5");
     TRIGGER(m_main->window, "NO3");
+    TRIGGER(m_main->window, "NO3");
+    QCOMPARE(kindChanged.count(), 1);
+    QCOMPARE(kindChanged.first().first().toString(), QStringLiteral("NO3"));
     QCOMPARE(m_main->window->genreChoice(), QStringLiteral("DR5"));
-    QCOMPARE(m_main->window->kindChoice(), QStringLiteral("NO3"));
+    QCOMPARE(m_main->window->kindChoice().item(), QStringLiteral("NO3"));
     QVERIFY(!m_main->window->findChild<QAction*>("D0")->isChecked());
     QVERIFY(!m_main->window->findChild<QAction*>("N0")->isChecked());
 }
@@ -619,7 +655,7 @@ void TestHlavniDialog::assistantAtFirstShowing()
 {
     QFETCH(QString, pomocnik);
     QFETCH(bool, shown);
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", pomocnik);
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", pomocnik));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     QVERIFY(!m_main->figure->isVisible());
@@ -634,7 +670,7 @@ void TestHlavniDialog::assistantAtFirstShowing()
 
 void TestHlavniDialog::balloonBringsTheFigureOut()
 {
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "0");
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "0"));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     TPomocnikDialog* figure = m_main->figure.get();
@@ -698,7 +734,7 @@ void TestHlavniDialog::exitResetsThePerRunKeys()
     QVERIFY(ini.writeString("Kontrola", "Pomocna1", "2"));
     QVERIFY(ini.writeString("Kontrola", "Tipy", "1"));
     QVERIFY(ini.writeString("Obrazek", "Obrazek", "C:/obrazky/predni.bmp"));
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "1");
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "1"));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     m_main->window->show();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <QTextLayout>
 #include <QToolBar>
 
 namespace {
@@ -90,9 +91,23 @@ void TestIniDialog::question()
     QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QStringList texts;
     for (QLabel* label : dialog->findChildren<QLabel*>())
-        texts << label->text();
+        texts << QString(label->text()).replace(QChar::Nbsp, QLatin1Char(' '));
     QCOMPARE(texts,
              (QStringList{"Fonarium 2000", "Opravdu chcete obnovit nastavení v *.INI souboru ?"}));
+    // Wrapped, the question keeps its mark on the line of its last word.
+    auto* question = dialog->findChild<QLabel*>("Label2");
+    QTextLayout layout(question->text(), question->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QString lastLine;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(question->contentsRect().width());
+        lastLine = question->text().mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    QVERIFY2(lastLine.trimmed().size() > 1, qPrintable(lastLine));
     auto* yes = dialog->findChild<TOfficeButton*>("Ano");
     auto* no = dialog->findChild<TOfficeButton*>("Ne");
     QVERIFY(yes && no);

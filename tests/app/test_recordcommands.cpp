@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 
 class TestRecordCommands : public QObject
 {
@@ -37,6 +38,8 @@ private slots:
     void emptyDatabaseOffersEditNewAndGoTo();
     void editingOffersOnlySaveAndUndo();
     void enterSavesTheRecord();
+    void enterInAnOpenListOnlyPicks_data();
+    void enterInAnOpenListOnlyPicks();
     void undoDropsANewRecord();
     void deletingTheOnlyRecordEmptiesTheWindow();
     void kindChoiceThatLeavesNothing();
@@ -256,6 +259,43 @@ void TestRecordCommands::enterSavesTheRecord()
     QCOMPARE(table()->fieldValueText("CELKEM"), QString("8.15"));
     QCOMPARE(table()->fieldValueText("DATUM"), QDate::currentDate().toString(Qt::ISODate));
     QVERIFY(enabled("MU5") && !enabled("MU6") && enabled("PNa3"));
+}
+
+void TestRecordCommands::enterInAnOpenListOnlyPicks_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("key");
+    QTest::newRow("kind, Enter") << "D1" << int(Qt::Key_Return);
+    QTest::newRow("kind, keypad Enter") << "D1" << int(Qt::Key_Enter);
+    QTest::newRow("genre, Enter") << "F1" << int(Qt::Key_Return);
+}
+
+void TestRecordCommands::enterInAnOpenListOnlyPicks()
+{
+    QFETCH(QString, list);
+    QFETCH(int, key);
+    start({"1"});
+    THlavniDialog* main = m_aplikace->hlavni();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    TRIGGER(main, "MU5");
+    child<QLineEdit>("J1")->setText(QStringLiteral("Napůl napsané"));
+    auto* combo = editor()->findChild<QComboBox*>(list);
+    combo->setCurrentIndex(0);
+    combo->lineEdit()->setFocus();
+    combo->showPopup();
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    // The keys come as the window system brings them, to the list's window.
+    QWindow* popup = QApplication::activePopupWidget()->windowHandle();
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key(key));
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(editor()->isEditing());
+    QCOMPARE(combo->currentIndex(), 1);
+    // With the list closed, Enter saves the record.
+    QTest::keyClick(combo->lineEdit(), Qt::Key(key));
+    QVERIFY(!editor()->isEditing());
+    QCOMPARE(table()->fieldText("NAZEV"), QStringLiteral("Napůl napsané"));
 }
 
 void TestRecordCommands::undoDropsANewRecord()

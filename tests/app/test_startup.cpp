@@ -16,6 +16,7 @@
 #include "TipStepper.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,9 +35,12 @@ private slots:
     void everythingIsMadeOnceAndNothingShown();
     void dialogsReachTheirCommands();
     void tipLineStepsWithTheTipsWindow();
+    void tipButtonsNeedTheTipsTable_data();
+    void tipButtonsNeedTheTipsTable();
     void aboutWindow();
     void tablesPointAtTheDataFolder();
     void mainWindowHoldsTheEndpointForTheRun();
+    void openKeysOfAKilledRunAreReleased();
 
 private:
     std::unique_ptr<TestProgramFolder> m_program;
@@ -180,6 +184,34 @@ void TestStartup::tipLineStepsWithTheTipsWindow()
     QCOMPARE(line->text(), first);
 }
 
+void TestStartup::tipButtonsNeedTheTipsTable_data()
+{
+    QTest::addColumn<bool>("tipsTable");
+    QTest::addColumn<QString>("tipsAtStart");
+    QTest::newRow("no table, tips window") << false << "1";
+    QTest::newRow("no table, no tips window") << false << "0";
+    QTest::newRow("table, tips window") << true << "1";
+    QTest::newRow("table, no tips window") << true << "0";
+}
+
+void TestStartup::tipButtonsNeedTheTipsTable()
+{
+    QFETCH(bool, tipsTable);
+    QFETCH(QString, tipsAtStart);
+    if (!tipsTable)
+        QVERIFY(
+            QFile::remove(ProgramFolder::findFile(m_program->folder().dataFolder(), "TipyA.dbf")));
+    QVERIFY(m_program->programIni().writeString("Zobrazit", "Tipy", tipsAtStart));
+    Aplikace aplikace(m_program->folder(), QString());
+    aplikace.create(nullptr);
+    aplikace.hlavni()->show();
+    for (const char* name : {"TT1", "TT2"}) {
+        QAction* button = aplikace.hlavni()->action(QString::fromLatin1(name));
+        QVERIFY2(button, name);
+        QVERIFY2(button->isEnabled() == tipsTable, name);
+    }
+}
+
 void TestStartup::aboutWindow()
 {
     TOProgramuDialog about(m_program->path());
@@ -215,6 +247,34 @@ void TestStartup::mainWindowHoldsTheEndpointForTheRun()
     QVERIFY(InstanceGuard::isRunning(endpoint));
     aplikace.reset();
     QVERIFY(!InstanceGuard::isRunning(endpoint));
+}
+
+// Only the copy that holds the endpoint may release them: a second copy that
+// lost the claim must leave the keys of the running one alone.
+void TestStartup::openKeysOfAKilledRunAreReleased()
+{
+    const QString endpoint = testEndpoint();
+    const IniFile ini = m_program->programIni();
+    const auto setKeys = [&ini](int value) {
+        for (int slot = 1; slot <= 4; ++slot)
+            QVERIFY(ini.writeInteger(QStringLiteral("Otevreni"),
+                                     QStringLiteral("Databaze%1").arg(slot), value));
+    };
+    const auto keys = [&ini] {
+        QStringList values;
+        for (int slot = 1; slot <= 4; ++slot)
+            values << ini.readString(QStringLiteral("Otevreni"),
+                                     QStringLiteral("Databaze%1").arg(slot));
+        return values;
+    };
+    setKeys(1);
+    Aplikace first(m_program->folder(), endpoint);
+    first.create(nullptr);
+    QCOMPARE(keys(), QStringList({"0", "0", "0", "0"}));
+    setKeys(1);
+    Aplikace second(m_program->folder(), endpoint);
+    second.create(nullptr);
+    QCOMPARE(keys(), QStringList({"1", "1", "1", "1"}));
 }
 
 QTEST_MAIN(TestStartup)

@@ -14,11 +14,11 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::newRow("audio seconds carry") << "Audio CD" << QStringList{"3,45", "4,30"} << "8,15";
         QTest::newRow("LP like audio") << "LP" << QStringList{"0,59", "0,59"} << "1,58";
-        QTest::newRow("ten seconds") << "MC" << QStringList{"3,05", "0,05"} << "3,1";
-        QTest::newRow("MC whole minutes") << "MC" << QStringList{"4", "", "5"} << "9";
+        QTest::newRow("ten seconds") << "MC" << QStringList{"3,05", "0,05"} << "3,10";
+        QTest::newRow("MC whole minutes") << "MC" << QStringList{"4", "", "5"} << "9,00";
         QTest::newRow("9,55 splits exactly") << "Audio CD" << QStringList{"9,55"} << "9,55";
-        QTest::newRow("10,45 splits exactly") << "Audio CD" << QStringList{"10,45", "0,15"} << "11";
-        QTest::newRow("one decimal means tens of seconds") << "LP" << QStringList{"3,4", "0,2"} << "4";
+        QTest::newRow("10,45 splits exactly") << "Audio CD" << QStringList{"10,45", "0,15"} << "11,00";
+        QTest::newRow("one decimal means tens of seconds") << "LP" << QStringList{"3,4", "0,2"} << "4,00";
         QTest::newRow("point typed") << "Audio CD" << QStringList{"3.45", "4.30"} << "8,15";
         QTest::newRow("data plain sum") << "Datové CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
         QTest::newRow("mp3 like data") << "Audio MP3 CD" << QStringList{"100,5", "200,25", "50"} << "350,75";

@@ -3,6 +3,7 @@
 #include "DatabaseFolder.h"
 #include "DatabaseWindows.h"
 #include "OptionalDatabases.h"
+#include "StandInPane.h"
 #include "TDatabazeDialog.h"
 #include "TDokumenty.h"
 #include "TDotazKonecDialog.h"
@@ -58,18 +59,10 @@ private:
     THlavniDialog* m_main;
 };
 
-// A stand-in for the record editor: the evidence-number editor and the
-// total, enabled as while a record is edited.
-QWidget* editingStandIn()
+// A stand-in for the record editor while a record is edited.
+StandInPane* editingStandIn()
 {
-    auto* editor = new QWidget;
-    auto* layout = new QVBoxLayout(editor);
-    for (const char* name : {"C1", "S1", "M1"}) {
-        auto* line = new QLineEdit(editor);
-        line->setObjectName(name);
-        layout->addWidget(line);
-    }
-    return editor;
+    return new StandInPane(true);
 }
 
 const QString kStandard = QStringLiteral("Standardní databáze programu Fonarium");
@@ -103,6 +96,8 @@ private slots:
     void exitWaitsForTheAnswer();
     void loanCardShutsTheRecordCommands();
     void tableThatDoesNotOpen();
+    void damageIsToldAtEachOpening_data();
+    void damageIsToldAtEachOpening();
     void entryWithoutName();
     void clearingOnlyWhileTheStandardIsClosed();
 
@@ -489,7 +484,7 @@ void TestDatabazeDialog::editorBringsItsRecordMenu()
 {
     TDatabazeDialog* opened = open(1);
     QVERIFY(opened);
-    auto* editor = new QWidget;
+    auto* editor = new StandInPane;
     auto* menu = new QMenu(editor);
     menu->setObjectName("PopupMenu1");
     menu->addAction(QStringLiteral("Nový záznam"));
@@ -536,11 +531,11 @@ void TestDatabazeDialog::loanCardShutsTheRecordCommands()
     createOptional(1, QStringLiteral("Vedle"));
     TDatabazeDialog* other = open(2);
     QVERIFY(standard && other);
-    auto* card = new QWidget;
-    auto* panel = new QWidget(card);
-    panel->setObjectName("Panel10");
-    standard->setEditor(card);
+    auto* pane = new StandInPane;
+    pane->plugLoanCard(new StandInLoanCard(true, false));
+    standard->setEditor(pane);
     QVERIFY(standard->isLoanCardShown());
+    QVERIFY(!standard->isLoanCardEditing());
     main()->dokumenty()->setActiveSubWindow(standard);
     QCOMPARE(standard->currentPopupMenu(), standard->popupMenu2());
     for (const char* part : {"DatabazeL", "StandardniL", "LookOutPage1", "LookOutPage2"})
@@ -574,6 +569,42 @@ void TestDatabazeDialog::tableThatDoesNotOpen()
     QVERIFY(!m_aplikace->dataModule()->table(2)->isActive());
     QTest::keyClick(message, Qt::Key_Escape);
     QVERIFY(main()->isEnabled());
+}
+
+void TestDatabazeDialog::damageIsToldAtEachOpening_data()
+{
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<int>("carriers");
+    QTest::newRow("cut by a crash") << true << 2;
+    QTest::newRow("whole") << false << 3;
+}
+
+void TestDatabazeDialog::damageIsToldAtEachOpening()
+{
+    QFETCH(bool, cut);
+    QFETCH(int, carriers);
+    m_folder->addCarriers("AudioS.dbf", {"První", "Druhá", "Třetí"});
+    if (cut) {
+        QFile table(m_folder->data("AudioS.dbf"));
+        QVERIFY(table.resize(table.size() - 100));
+    }
+    TZpravaDialog* message = m_aplikace->databases()->zpravaDialog();
+    for (int opening = 1; opening <= 2; ++opening) {
+        TDatabazeDialog* opened = open(1);
+        QVERIFY(opened);
+        QCOMPARE(opened->table()->recordCount(), carriers);
+        QCOMPARE(message->isVisible(), cut);
+        if (cut) {
+            QVERIFY2(message->message().contains(QStringLiteral("AudioS.dbf")) &&
+                         message->message().contains(kStandard),
+                     qPrintable(message->message()));
+            QTest::keyClick(message, Qt::Key_Escape);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(!message->isVisible());
+        QVERIFY(opened->close());
+        QTRY_VERIFY(!window(1));
+    }
 }
 
 void TestDatabazeDialog::entryWithoutName()

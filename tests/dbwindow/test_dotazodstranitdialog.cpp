@@ -53,7 +53,7 @@ void TestDotazOdstranitDialog::balloon()
     QVERIFY(m_dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QStringList texts;
     for (const QLabel* label : m_dialog->findChildren<QLabel*>())
-        texts.append(label->text());
+        texts.append(QString(label->text()).replace(QChar::Nbsp, QLatin1Char(' ')));
     QVERIFY(texts.contains(QStringLiteral("Fonarium 2000")));
     QVERIFY(texts.contains(QStringLiteral("Opravdu chcete tento záznam trvale odstranit ?")));
     auto* yes = m_dialog->findChild<TOfficeButton*>(QStringLiteral("Ano"));

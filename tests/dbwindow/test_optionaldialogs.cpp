@@ -55,6 +55,7 @@ private slots:
     void struckEntriesAreRedAndDisabled();
     void novyStrikesOpenDatabases();
     void chooserStrikesOpenAndNotCreated();
+    void missingNameKeyReadsAsEmpty();
     void editaceStandsBesideThePickedEntry_data();
     void editaceStandsBesideThePickedEntry();
     void editaceGivesNovyBack_data();
@@ -249,6 +250,24 @@ void TestOptionalDialogs::chooserStrikesOpenAndNotCreated()
     m_folder->setKey(kOpen, "Databaze4", "0");
     chooser->ask();
     QCOMPARE(struckEntries(chooser), (QList<bool>{true, false, true, false}));
+}
+
+void TestOptionalDialogs::missingNameKeyReadsAsEmpty()
+{
+    create(2, QStringLiteral("Jazz"));
+    QList<QByteArray> lines = m_folder->iniBytes().split('\n');
+    lines.removeIf([](const QByteArray& line) { return line.startsWith("Data2="); });
+    QFile file(m_folder->folder().programIniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.join('\n'));
+    file.close();
+    QVERIFY(!m_folder->iniBytes().contains("Data2="));
+    novy()->ask();
+    QCOMPARE(novy()->entry(2)->text(), QString());
+    novy()->hide();
+    pick(2, 1);
+    QVERIFY(jmeno()->isVisible());
+    QCOMPARE(jmeno()->nameEdit()->text(), QString());
 }
 
 void TestOptionalDialogs::editaceStandsBesideThePickedEntry_data()
@@ -556,7 +575,7 @@ void TestOptionalDialogs::clearingTheStandardDatabase()
     const QByteArray loans = m_folder->bytes("Pujcovna.dbf");
     TVymazatDialog* question = m_windows->vymazatDialog();
     question->ask();
-    QCOMPARE(question->findChild<QLabel*>("Label2")->text(),
+    QCOMPARE(question->findChild<QLabel*>("Label2")->text().replace(QChar::Nbsp, QLatin1Char(' ')),
              QStringLiteral("Opravdu chcete vymazat Standardní databázi ?"));
     if (answer > 0)
         QTest::keyClick(question, Qt::Key(answer));

@@ -11,9 +11,12 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -51,6 +54,8 @@ private slots:
     void saveStampsTheDate();
     void refusedInputKeepsEverythingTyped_data();
     void refusedInputKeepsEverythingTyped();
+    void takenEvidenceNumberIsRefused_data();
+    void takenEvidenceNumberIsRefused();
     void enterSavesAndNoteTakesNewLines();
     void dateFromTheCalendarOrEmpty();
     void dateEditorHoldsEveryDateOfItsLocale_data();
@@ -61,6 +66,8 @@ private slots:
     void deleteMovesToTheNextRecord();
     void tableLeavingEditingTakesTheEditors();
     void clipboardFollowsTheFocus();
+    void clipboardOnEveryEditor_data();
+    void clipboardOnEveryEditor();
     void loanMark();
     void popupMenuItems_data();
     void popupMenuItems();
@@ -490,16 +497,42 @@ void TestZaznamEditor::saveTotals_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("tracks");
     QTest::addColumn<QString>("total");
-    QTest::newRow("Audio CD seconds carry") << "Audio CD" << QStringList{"3,45", "4,30"} << "8,15";
-    QTest::newRow("LP 9,55 and 10,45") << "LP" << QStringList{"9,55", "10,45"} << "20,4";
-    QTest::newRow("MC point typed") << "MC" << QStringList{"3.45", "", "4"} << "7,45";
+    // Minute lengths are shown with both digits of the seconds, the table
+    // keeps the number.
+    QTest::addColumn<QString>("shownTotal");
+    QTest::addColumn<QString>("shownFirst");
+    QTest::newRow("Audio CD seconds carry") << "Audio CD" << QStringList{"3,45", "4,30"} << "8,15"
+                                            << "8,15"
+                                            << "3,45";
+    QTest::newRow("LP 9,55 and 10,45") << "LP" << QStringList{"9,55", "10,45"} << "20,4"
+                                       << "20,40"
+                                       << "9,55";
+    QTest::newRow("Audio CD ten seconds") << "Audio CD" << QStringList{"2,10"} << "2,1"
+                                          << "2,10"
+                                          << "2,10";
+    QTest::newRow("MC point typed") << "MC" << QStringList{"3.45", "", "4"} << "7,45"
+                                    << "7,45"
+                                    << "3,45";
+    QTest::newRow("MC whole minutes") << "MC" << QStringList{"4"} << "4"
+                                      << "4,00"
+                                      << "4,00";
     QTest::newRow("data CD plain sum")
-        << "Datové CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
+        << "Datové CD" << QStringList{"100,5", "200,25", "50"} << "350,75"
+        << "350,75"
+        << "100,5";
     QTest::newRow("MP3 CD like data")
-        << "Audio MP3 CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
-    QTest::newRow("data CD without tracks") << "Datové CD" << QStringList{} << "0";
-    QTest::newRow("empty kind") << "" << QStringList{"3,45"} << "";
-    QTest::newRow("kind typed by hand") << "Minidisk" << QStringList{"3,45"} << "";
+        << "Audio MP3 CD" << QStringList{"100,50", "200,25", "50"} << "350,75"
+        << "350,75"
+        << "100,5";
+    QTest::newRow("data CD without tracks") << "Datové CD" << QStringList{} << "0"
+                                            << "0"
+                                            << "";
+    QTest::newRow("empty kind") << "" << QStringList{"3,40"} << ""
+                                << ""
+                                << "3,4";
+    QTest::newRow("kind typed by hand") << "Minidisk" << QStringList{"3,45"} << ""
+                                        << ""
+                                        << "3,45";
 }
 
 void TestZaznamEditor::saveTotals()
@@ -507,6 +540,8 @@ void TestZaznamEditor::saveTotals()
     QFETCH(QString, kind);
     QFETCH(QStringList, tracks);
     QFETCH(QString, total);
+    QFETCH(QString, shownTotal);
+    QFETCH(QString, shownFirst);
     open({{{"DRUH", "LP"}, {"CELKEM", "99"}}});
     QVERIFY(m_editor->newRecord());
     QVERIFY(child<QWidget>(QStringLiteral("C1"))->hasFocus());
@@ -521,7 +556,13 @@ void TestZaznamEditor::saveTotals()
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("CISLO")), QStringLiteral("7"));
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("DRUH")), kind);
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("CELKEM")), total);
-    QCOMPARE(text(QStringLiteral("S1")), total);
+    QCOMPARE(text(QStringLiteral("S1")), shownTotal);
+    QCOMPARE(text(QStringLiteral("T1")), shownFirst);
+    // Browsing away and back shows the stored record the same way.
+    QVERIFY(m_editor->first());
+    QVERIFY(m_editor->last());
+    QCOMPARE(text(QStringLiteral("S1")), shownTotal);
+    QCOMPARE(text(QStringLiteral("T1")), shownFirst);
 }
 
 void TestZaznamEditor::saveStampsTheDate()
@@ -607,6 +648,54 @@ void TestZaznamEditor::refusedInputKeepsEverythingTyped()
     QVERIFY2(saved, qPrintable(saved.toString()));
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Nové album"));
     QCOMPARE(m_folder->table()->fieldText(QStringLiteral("C2")), QStringLiteral("2,3"));
+}
+
+void TestZaznamEditor::takenEvidenceNumberIsRefused_data()
+{
+    QTest::addColumn<bool>("newRecord");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("holder"); // empty: the save goes through
+    QTest::newRow("edited takes the first's") << false << "1"
+                                              << "„První“";
+    QTest::newRow("edited takes it written otherwise") << false << "1,0"
+                                                       << "„První“";
+    QTest::newRow("new takes the second's") << true << "2"
+                                            << "„Druhá“";
+    QTest::newRow("edited keeps its own") << false << "2"
+                                          << "";
+    QTest::newRow("new gets a free one") << true << "3"
+                                         << "";
+}
+
+void TestZaznamEditor::takenEvidenceNumberIsRefused()
+{
+    QFETCH(bool, newRecord);
+    QFETCH(QString, number);
+    QFETCH(QString, holder);
+    open({{{"NAZEV", "První"}}, {{"NAZEV", "Druhá"}}});
+    QVERIFY(m_editor->next());
+    const int position = m_folder->table()->recNo();
+    QVERIFY(newRecord ? m_editor->newRecord() : m_editor->editRecord());
+    type(QStringLiteral("C1"), number);
+    type(QStringLiteral("J1"), QStringLiteral("Napsané"));
+
+    const Status saved = m_editor->saveRecord();
+    if (holder.isEmpty()) {
+        QVERIFY2(saved, qPrintable(saved.toString()));
+        QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Napsané"));
+        return;
+    }
+    QVERIFY(!saved);
+    QVERIFY2(saved.message().contains(holder), qPrintable(saved.message()));
+    QVERIFY(m_editor->isEditing());
+    QVERIFY(m_folder->table()->isEditing());
+    QVERIFY(child<QWidget>(QStringLiteral("C1"))->hasFocus());
+    QCOMPARE(text(QStringLiteral("C1")), number);
+    QCOMPARE(text(QStringLiteral("J1")), QStringLiteral("Napsané"));
+    QVERIFY(m_editor->undoRecord());
+    QCOMPARE(m_folder->table()->recNo(), position);
+    QCOMPARE(m_folder->table()->recordCount(), 2);
+    QCOMPARE(m_folder->table()->fieldText(QStringLiteral("NAZEV")), QStringLiteral("Druhá"));
 }
 
 void TestZaznamEditor::enterSavesAndNoteTakesNewLines()
@@ -785,6 +874,16 @@ void TestZaznamEditor::clipboardFollowsTheFocus()
     seventh->selectAll();
     copyItem->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Sedmá"));
+    // The menu bar takes the keyboard for an access key and gives it back
+    // before the chosen command runs.
+    QApplication::clipboard()->clear();
+    auto* menuBar = new QMenuBar(m_editor.get());
+    menuBar->show();
+    menuBar->setFocus(Qt::MenuBarFocusReason);
+    QVERIFY(menuBar->hasFocus());
+    seventh->setFocus(Qt::MenuBarFocusReason);
+    copyItem->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Sedmá"));
 
     auto* title = child<QLineEdit>(QStringLiteral("J1"));
     title->setFocus();
@@ -799,6 +898,103 @@ void TestZaznamEditor::clipboardFollowsTheFocus()
     QVERIFY(m_editor->undoRecord());
     QVERIFY(!copyItem->isEnabled());
     QCOMPARE(text(QStringLiteral("J1")), QStringLiteral("Album"));
+}
+
+void TestZaznamEditor::clipboardOnEveryEditor_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("clipboard");
+    for (const char* editor : {"J1", "I1", "P1", "M7", "C1", "D1", "N1", "D2", "T7"}) {
+        for (const char* clipboard : {"empty", "text", "picture"})
+            QTest::addRow("%s %s", editor, clipboard) << editor << clipboard;
+    }
+}
+
+// Every way of cutting, copying and pasting, in every kind of editor, with
+// nothing, a text or only a picture on the clipboard.
+void TestZaznamEditor::clipboardOnEveryEditor()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, clipboard);
+    open({{{"DRUH", "Audio CD"},
+           {"NAZEV", "Album"},
+           {"INTERPRET", "Kapela"},
+           {"POZNAMKA", "Poznámka"},
+           {"A7", "Sedmá"},
+           {"C7", "3,45"},
+           {"DELKA", "74"},
+           {"DATUM1", "2001-02-03"}}});
+    QVERIFY(m_editor->editRecord());
+    QWidget* shown = child<QWidget>(editor);
+    QWidget* input = shown;
+    if (auto* combo = qobject_cast<QComboBox*>(shown))
+        input = combo->lineEdit();
+    else if (auto* date = qobject_cast<TDatumEdit*>(shown))
+        input = date->lineEdit();
+    auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(pages->widget(1)->isAncestorOf(shown) ? 1 : 0);
+    input->setFocus();
+    QVERIFY(input->hasFocus());
+
+    const QString original = text(editor);
+    QClipboard* board = QApplication::clipboard();
+    // An empty clipboard is what the X11 desktop offers before anyone copied:
+    // data without a single format.
+    const auto fill = [board, clipboard] {
+        board->setMimeData(new QMimeData);
+        if (clipboard == QLatin1String("text"))
+            board->setText(QStringLiteral("12"));
+        else if (clipboard == QLatin1String("picture"))
+            board->setImage(QImage(4, 4, QImage::Format_RGB32));
+    };
+    const auto select = [input](bool all) {
+        if (auto* note = qobject_cast<QPlainTextEdit*>(input))
+            all ? note->selectAll() : note->moveCursor(QTextCursor::End);
+        else
+            all ? qobject_cast<QLineEdit*>(input)->selectAll()
+                : qobject_cast<QLineEdit*>(input)->end(false);
+    };
+    // The date editor takes only what still reads as a date.
+    const bool takesText = clipboard == QLatin1String("text") && editor != QLatin1String("D2");
+    const QString pasted = original + (takesText ? QStringLiteral("12") : QString());
+
+    // The keys of the editor itself.
+    fill();
+    select(false);
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text(editor), pasted);
+    select(true);
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(board->text(), pasted);
+    fill();
+    select(true);
+    QTest::keyClick(input, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(board->text(), pasted);
+    QCOMPARE(text(editor), QString());
+
+    // The record menu's items, offered only in the text editors.
+    QMenu* menu = m_editor->popupMenu();
+    QAction* paste = menu->findChild<QAction*>(QStringLiteral("MP3"));
+    const bool textEditor = QStringList{"J1", "I1", "P1", "M7"}.contains(editor);
+    QCOMPARE(paste->isEnabled(), textEditor);
+    if (textEditor) {
+        type(editor, original);
+        fill();
+        select(false);
+        paste->trigger();
+        QCOMPARE(text(editor), pasted);
+        select(true);
+        menu->findChild<QAction*>(QStringLiteral("MP2"))->trigger();
+        QCOMPARE(board->text(), pasted);
+        fill();
+        select(true);
+        menu->findChild<QAction*>(QStringLiteral("MP1"))->trigger();
+        QCOMPARE(board->text(), pasted);
+        QCOMPARE(text(editor), QString());
+    }
+    QVERIFY(m_editor->isEditing());
+    QVERIFY(m_editor->undoRecord());
+    QCOMPARE(text(editor), original);
 }
 
 void TestZaznamEditor::loanMark()

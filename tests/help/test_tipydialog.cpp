@@ -5,6 +5,7 @@
 #include "TTipyDialog.h"
 #include "TipStepper.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
@@ -39,6 +40,7 @@ private slots:
     void mainWindowAndFigureWaitWhileShown_data();
     void mainWindowAndFigureWaitWhileShown();
     void onlyTheFirstClosingCarriesOn();
+    void escapeReachesItBehindTheMainWindow();
 
 private:
     template <typename T> T* child(const QString& name) const;
@@ -269,6 +271,23 @@ void TestTipyDialog::onlyTheFirstClosingCarriesOn()
     m_dialog->close();
     QCOMPARE(welcome.size(), 1);
     QVERIFY(!m_sluzby->assistantShown);
+}
+
+// At start-up the main window appears after the tips and takes the focus,
+// though it is disabled while the tips are up.
+void TestTipyDialog::escapeReachesItBehindTheMainWindow()
+{
+    QWidget mainWindow;
+    mainWindow.show();
+    m_dialog->show();
+    QTRY_COMPARE(QApplication::activeWindow(), m_dialog.get());
+    mainWindow.setEnabled(false);
+    mainWindow.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), m_dialog.get());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus && (focus == m_dialog.get() || m_dialog->isAncestorOf(focus)));
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QVERIFY(!m_dialog->isVisible());
 }
 
 QTEST_MAIN(TestTipyDialog)

@@ -1,6 +1,8 @@
 #include "TOfficeButton.h"
 #include "TOfficeLabel.h"
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QMainWindow>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -318,12 +320,27 @@ void TestOfficeControls::enabledUnderRestingPointerStaysIdle()
     QVERIFY(!control->isPressed());
     QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(30, 8));
 
+    // Qt tells a control enabled or shown under the pointer that the pointer
+    // entered, though it never moved.
+    const auto restingEnter = [control] {
+        QEnterEvent enter(QPointF(30, 8), QPointF(30, 8), control->mapToGlobal(QPointF(30, 8)));
+        QApplication::sendEvent(control, &enter);
+    };
     control->setEnabled(true);
+    restingEnter();
     QVERIFY(!control->isMouseOver());
     QCOMPARE(lampOf(control), Lamp::Off);
 
     QTest::mouseMove(control, QPoint(31, 8));
     QVERIFY(control->isMouseOver());
+    QCOMPARE(lampOf(control), Lamp::On);
+
+    m_panel->hide();
+    m_panel->show();
+    restingEnter();
+    QVERIFY(!control->isMouseOver());
+    QCOMPARE(lampOf(control), Lamp::Off);
+    QTest::mouseMove(control, QPoint(32, 8));
     QCOMPARE(lampOf(control), Lamp::On);
 }
 

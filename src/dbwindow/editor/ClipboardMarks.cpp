@@ -1,6 +1,7 @@
 #include "ClipboardMarks.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -22,6 +23,26 @@ void ClipboardMarks::addTextEditor(QWidget* editor)
 {
     m_texts.append(editor);
     m_marks.append(0);
+    if (qobject_cast<QLineEdit*>(editor))
+        editor->installEventFilter(this);
+}
+
+bool ClipboardMarks::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* line = qobject_cast<QLineEdit*>(watched);
+    if (!line || (event->type() != QEvent::FocusOut && event->type() != QEvent::FocusIn))
+        return false;
+    const bool menuBar = static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason;
+    if (event->type() == QEvent::FocusOut) {
+        m_kept = menuBar && line->hasSelectedText()
+                     ? KeptSelection{line, line->selectionStart(), line->selectionLength()}
+                     : KeptSelection{};
+    } else {
+        if (menuBar && m_kept.editor == line)
+            line->setSelection(m_kept.start, m_kept.length);
+        m_kept = {};
+    }
+    return false;
 }
 
 void ClipboardMarks::addOtherEditor(QWidget* editor)

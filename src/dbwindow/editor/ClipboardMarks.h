@@ -29,6 +29,9 @@ public:
     void copy() const;
     void paste() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A record editor received the focus; `textEditor` tells whether the
     // clipboard commands now apply.
@@ -38,6 +41,16 @@ private:
     void focusChanged(QWidget* old, QWidget* now);
     template <typename Action> void forTargets(Action action) const;
 
+    // A one-line editor forgets its selection when the menu bar takes the
+    // keyboard (Alt, an access key); it gets it back when the menu returns
+    // the focus, before the chosen command runs.
+    struct KeptSelection
+    {
+        QObject* editor = nullptr;
+        int start = 0;
+        int length = 0;
+    };
+    KeptSelection m_kept;
     QList<QWidget*> m_texts;
     QList<int> m_marks;
     QList<QWidget*> m_others;

@@ -3,6 +3,7 @@
 #include "DialogLook.h"
 #include "EditorParts.h"
 #include "TDatumEdit.h"
+#include "TPoznamkaEdit.h"
 #include "TZaplneni.h"
 #include "TableLayout.h"
 
@@ -76,7 +77,7 @@ void TObecnePage::createDateAndNote()
     setHint(m_acquired, QStringLiteral("Datum pořízení"));
 
     caption(this, QStringLiteral("Poznámka :"), 8, 104);
-    m_note = new QPlainTextEdit(this);
+    m_note = new TPoznamkaEdit(this);
     m_note->setObjectName(QStringLiteral("P1"));
     m_note->setGeometry(kFieldX, 104, kFieldWidth, 44);
     m_note->setTabChangesFocus(true);

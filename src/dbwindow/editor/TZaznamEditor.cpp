@@ -4,6 +4,7 @@
 #include "ClipboardMarks.h"
 #include "DialogLook.h"
 #include "EditorParts.h"
+#include "EvidenceNumber.h"
 #include "KindLayout.h"
 #include "RecordCommandRules.h"
 #include "TDataSource.h"
@@ -16,6 +17,7 @@
 #include "TZaznamMenu.h"
 #include "TableLayout.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -218,6 +220,9 @@ void TZaznamEditor::connectWriting(const FieldBinding::Link& link)
     } else if (auto* combo = qobject_cast<QComboBox*>(link.editor)) {
         connect(combo, &QComboBox::editTextChanged, this, write);
         keys = combo->lineEdit();
+        // The drop-down is a window of its own: its keys pass here too.
+        combo->view()->installEventFilter(this);
+        combo->view()->window()->installEventFilter(this);
     } else if (auto* date = qobject_cast<TDatumEdit*>(link.editor)) {
         connect(date, &TDatumEdit::textEdited, this, write);
         keys = date->lineEdit();
@@ -272,7 +277,7 @@ QMenu* TZaznamEditor::popupMenu() const
 
 bool TZaznamEditor::isEditing() const
 {
-    return m_number->isEnabled();
+    return m_number->isEnabledTo(this);
 }
 
 QString TZaznamEditor::kindText() const
@@ -316,8 +321,21 @@ void TZaznamEditor::loadRecord()
     m_loading = true;
     if (const TTable* t = table())
         m_binding.load(*t);
+    showMinuteLengths();
     m_loading = false;
     refreshDisplays();
+}
+
+// The table keeps 2,10 (2 min 10 s) as the number 2.1, which would read as 2:01.
+void TZaznamEditor::showMinuteLengths()
+{
+    if (!CarrierTotal::isAudioKind(kindText()))
+        return;
+    QList<QLineEdit*> lengths{m_total};
+    for (int n = 1; n <= TStopyPage::kTracks; ++n)
+        lengths.append(m_tracks->valueEditor(n));
+    for (QLineEdit* length : std::as_const(lengths))
+        length->setText(CarrierTotal::minuteText(length->text(), QLocale()));
 }
 
 void TZaznamEditor::refreshDisplays()
@@ -521,6 +539,10 @@ Status TZaznamEditor::saveRecord()
         focusEditor(failure.editor);
         return failure.status;
     }
+    if (Status s = evidencenumber::checkUnique(*t); !s) {
+        focusEditor(m_number);
+        return s;
+    }
     if (Status s =
             t->setFieldText(QStringLiteral("DATUM"), QDate::currentDate().toString(Qt::ISODate));
         !s)
@@ -642,16 +664,54 @@ void TZaznamEditor::run(Status (TZaznamEditor::*command)())
 
 bool TZaznamEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    // With a list open, Enter only picks the highlighted entry. The main
+    // window's save command has Enter for its shortcut, so the key is claimed
+    // before the shortcut can take it.
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (key && isEnter(static_cast<QKeyEvent*>(event))) {
+        if (QComboBox* list = openListOf(watched)) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                pickFrom(list);
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && saveOnEnter(watched, static_cast<QKeyEvent*>(event)))
         return true;
     return QWidget::eventFilter(watched, event);
+}
+
+void TZaznamEditor::pickFrom(QComboBox* list)
+{
+    const QModelIndex highlighted = list->view()->currentIndex();
+    list->hidePopup();
+    if (highlighted.isValid())
+        list->setCurrentIndex(highlighted.row());
+}
+
+bool TZaznamEditor::isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// A part of a list whose drop-down is open (its editor, the drop-down and
+// its entries): Enter there picks the entry.
+QComboBox* TZaznamEditor::openListOf(const QObject* part) const
+{
+    for (QComboBox* list : {m_kind, m_genre}) {
+        const QAbstractItemView* view = list->view();
+        if (view->isVisible() && (part == list->lineEdit() || part == view->window() ||
+                                  part == view || part == view->viewport()))
+            return list;
+    }
+    return nullptr;
 }
 
 // Enter saves the record from any editor. In the note Ctrl+Enter and
 // Shift+Enter begin a new line.
 bool TZaznamEditor::saveOnEnter(QObject* watched, QKeyEvent* event)
 {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+    if (!isEnter(event))
         return false;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (watched == m_note && (modifiers == Qt::ShiftModifier || modifiers == Qt::ControlModifier)) {

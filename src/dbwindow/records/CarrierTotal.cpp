@@ -35,8 +35,8 @@ std::optional<qint64> hundredths(const QString& typed, QChar localePoint, Status
                         .arg(typed.trimmed()));
                 return std::nullopt;
             }
-        } else if (decimals < 0 && (c == localePoint || c == QLatin1Char('.') ||
-                                    c == QLatin1Char(','))) {
+        } else if (decimals < 0 &&
+                   (c == localePoint || c == QLatin1Char('.') || c == QLatin1Char(','))) {
             decimals = 0;
         } else {
             digits = false;
@@ -55,14 +55,15 @@ std::optional<qint64> hundredths(const QString& typed, QChar localePoint, Status
     return negative ? -value : value;
 }
 
-QString withPoint(qint64 hundredths, const QLocale& locale)
+// Sizes are written as the table shows a stored number, without trailing
+// zeros. Minutes keep both digits of the seconds: 2,1 would read as 2:01.
+QString withPoint(qint64 hundredths, const QLocale& locale, bool minutes)
 {
     const bool negative = hundredths < 0;
     const qint64 magnitude = negative ? -hundredths : hundredths;
     QString text = (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude / 100);
-    // Written as the table shows a stored number: without trailing zeros.
     QString decimals = QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
-    while (decimals.endsWith(QLatin1Char('0')))
+    while (!minutes && decimals.endsWith(QLatin1Char('0')))
         decimals.chop(1);
     if (!decimals.isEmpty())
         text += locale.decimalPoint() + decimals;
@@ -98,6 +99,16 @@ bool CarrierTotal::isDataKind(const QString& kind)
     return kind == QStringLiteral("Datové CD") || kind == QLatin1String("Audio MP3 CD");
 }
 
+QString CarrierTotal::minuteText(const QString& shown, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    Status error;
+    const auto value = hundredths(shown, point.isEmpty() ? QChar('.') : point.at(0), &error);
+    if (!value || shown.trimmed().isEmpty())
+        return shown;
+    return withPoint(*value, locale, true);
+}
+
 CarrierTotal::Result CarrierTotal::compute(const QString& kind, const QStringList& tracks,
                                            const QLocale& locale)
 {
@@ -114,9 +125,9 @@ CarrierTotal::Result CarrierTotal::compute(const QString& kind, const QStringLis
         qint64 sum = 0;
         for (const qint64 value : values)
             sum += value;
-        return {Status::ok(), withPoint(sum, locale)};
+        return {Status::ok(), withPoint(sum, locale, false)};
     }
     if (isAudioKind(kind))
-        return {Status::ok(), withPoint(audioTotal(values), locale)};
+        return {Status::ok(), withPoint(audioTotal(values), locale, true)};
     return {Status::ok(), {}};
 }

@@ -108,6 +108,8 @@ void DatabaseWindows::createOtevreni()
 {
     m_otevreni = std::make_unique<TOtevreniDialog>(m_sluzby);
     connect(m_otevreni.get(), &TOtevreniDialog::failed, this, &DatabaseWindows::showMessage);
+    connect(m_otevreni.get(), &TOtevreniDialog::warned, this,
+            [this](const QString& message) { zpravaDialog()->ukazat(message); });
 }
 
 void DatabaseWindows::createVymazat()

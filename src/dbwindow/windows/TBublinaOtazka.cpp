@@ -40,9 +40,18 @@ void TBublinaOtazka::addTitle()
     title->setGeometry(kMargin, 8, bodyRect().width() - 2 * kMargin, 16);
 }
 
+// The questions end in " ?"; wrapped at that space the mark would stand
+// alone on the last line.
+QString TBublinaOtazka::keepMarkOnLine(QString text)
+{
+    if (text.endsWith(QLatin1String(" ?")))
+        text[text.size() - 2] = QChar::Nbsp;
+    return text;
+}
+
 QLabel* TBublinaOtazka::addText(const QString& name, const QString& text)
 {
-    m_text = new QLabel(text, this);
+    m_text = new QLabel(keepMarkOnLine(text), this);
     m_text->setObjectName(name);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);

@@ -43,6 +43,7 @@ protected:
 
 private:
     void addTitle();
+    static QString keepMarkOnLine(QString text);
 
     DialogGuard m_guard;
     QString m_sound;

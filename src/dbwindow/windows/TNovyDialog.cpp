@@ -23,10 +23,10 @@ void TNovyDialog::fillEntries()
     const QList<OptionalDatabases::Entry> entries =
         OptionalDatabases(sluzby().programFolder()).editEntries();
     for (int k = 1; k <= entries.size(); ++k) {
+        // A missing name key reads as an empty name, as in the chooser, so the
+        // naming dialog starts empty too.
         const OptionalDatabases::Entry& stored = entries.at(k - 1);
-        // A database without a stored name has none yet, whatever its files.
-        entry(k)->setText(stored.text.isEmpty() ? OptionalDatabases::notCreatedName()
-                                                : stored.text);
+        entry(k)->setText(stored.text);
         entry(k)->setStruck(stored.struck || sluzby().documentWindow(k + 1));
     }
 }

@@ -9,7 +9,7 @@
 
 class TDatabazeDialog;
 class TDotazKonecDialog;
-class TInfoOtevritDialog;
+class ProgressWindow;
 class TTable;
 
 // The chooser that opens a database: the standard database and the three
@@ -39,15 +39,18 @@ signals:
     void opened(TDatabazeDialog* window);
     // Nothing was opened; the key of the slot is as it was.
     void failed(const Status& status);
+    // The window opened, but its table had damage or oddities to report.
+    void warned(const QString& message);
 
 protected:
     void fillEntries() override;
     void choose(int entry) override;
 
 private:
-    bool writeOpenKey(int slot, int value) const;
-    Status openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const;
+    Status writeOpenKey(int slot, bool open) const;
+    Status openTable(int slot, TTable& table, ProgressWindow& progress) const;
     TDatabazeDialog* createWindow(int slot, const QString& name) const;
+    void tellWarnings(const TTable& table, const QString& name);
 
     QPointer<TDotazKonecDialog> m_dotaz;
     WindowSetup m_windowSetup;

@@ -32,7 +32,7 @@ void TZrusitVolitelnyDialog::placeNumber()
 {
     // The number goes where the question leaves its gap, wherever the line breaks.
     const int gap = int(kQuestion.indexOf(kBeforeGap) + kBeforeGap.size());
-    QTextLayout layout(kQuestion, text()->font());
+    QTextLayout layout(text()->text(), text()->font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
