@@ -73,7 +73,7 @@ inline Row person(const QString& prijmeni, const QString& jmeno, const QString& 
             {"JMENO", jmeno},
             {"ULICE1", ulice},
             {"B1", "T"},
-            {"A2", "T"},
+            {"A3", "T"},
             {"POZNAMKA", "poznámka " + jmeno},
             {"A1", "F"},
             {"MESTO1", "Olomouc"}};
