@@ -233,8 +233,9 @@ void TVypujcniKarta::setStav(Stav stav)
     enable(m_edit, stav == Stav::Prazdna || stav == Stav::Pujcena);
     enable(m_save, editing);
     enable(m_undo, editing);
-    // "Zpět" waits until the card's changes are saved or undone.
-    m_zpet->setEnabled(!m_editors.at(kFirstName)->isEnabled());
+    // "Zpět" waits until the card's changes are saved or undone, that is
+    // while the first-name editor DBEdit1 is enabled.
+    m_zpet->setEnabled(!m_editors.at(kFirstName)->isEnabledTo(this));
 }
 
 QString TVypujcniKarta::programCode() const
