@@ -87,6 +87,7 @@ TVypujcniKarta* TVypujcniKarta::equip(TDatabazeDialog* window, HlavniSluzby& slu
     if (!editor)
         return nullptr;
     auto* card = new TVypujcniKarta(window, editor, sluzby);
+    editor->plugLoanCard(card);
     if (warning) {
         connect(window, &TDatabazeDialog::loanCardWarningNeeded, warning,
                 [warning, window](int slot) { warning->warn(slot, window->databaseName()); });
@@ -416,11 +417,13 @@ AddressLinks::Result TVypujcniKarta::link(const QList<AddressLinks::Change>& cha
                                           const QString& text)
 {
     auto* progress = new TInfoPropojitDialog(m_sluzby);
-    progress->start(text);
-    const AddressLinks::Result result =
-        AddressLinks(dataFolder(), m_window->slot()).update(changes, [progress](int position) {
-            progress->setProgress(position);
-        });
-    progress->finish();
+    progress->setText(text);
+    AddressLinks::Result result;
+    // The window closes on every path, a book that cannot be written included.
+    progress->run([&] {
+        const auto moved = [progress](int position) { progress->setProgress(position); };
+        result = AddressLinks(dataFolder(), m_window->slot()).update(changes, moved);
+        return result.status();
+    });
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AddressLinks.h"
+#include "RecordPane.h"
 #include "Status.h"
 #include "TVypujcka.h"
 
@@ -30,7 +31,7 @@ class TZaznamEditor;
 // number) from the register anew, and it stores nothing until all it has to
 // store has been checked. A blank card stores nothing at all until it is
 // saved.
-class TVypujcniKarta final : public QWidget
+class TVypujcniKarta final : public QWidget, public LoanCardPane
 {
     Q_OBJECT
 
@@ -51,6 +52,12 @@ public:
                                  TDotazVypujckaDialog* warning);
 
     Stav stav() const { return m_stav; }
+
+    QWidget* cardWidget() override { return this; }
+    bool isCardShown() const override { return m_stav != Stav::Skryta; }
+    bool isCardEditing() const override { return m_stav == Stav::Editovana; }
+    // While the borrower is typed the card saves the carrier record with it.
+    bool holdsRecord() const override { return m_stav == Stav::Editovana; }
 
     // The card commands; zpet() is "Zpět", which hides the card. Each acts on the card of the
     // carrier whose evidence number the record editor shows at that moment.
