@@ -16,6 +16,8 @@
 #include "FieldCodec.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -41,6 +43,7 @@ private slots:
     void closingAShownCardFreesTheMainWindow();
     void markStaysWhileThePersonBorrows();
     void newRecordWithoutNumberGetsNoCard();
+    void brokenBookLeavesTheLoanRecorded();
     void twoWindowsEachKeepTheirCarrier();
 
 private:
@@ -373,6 +376,25 @@ void TestVypujcniKarta::twoWindowsEachKeepTheirCarrier()
     QCOMPARE(register_("JMENO"), (QStringList{"", "Jan", "Petr"}));
     QCOMPARE(marks(1, "A1"), (QStringList{"True", "False", "False"}));
     QCOMPARE(marks(1, "A2"), (QStringList{"", "True", ""}));
+}
+
+void TestVypujcniKarta::brokenBookLeavesTheLoanRecorded()
+{
+    QFile book(data() + "Adresar1.dbf");
+    QVERIFY(book.open(QIODevice::WriteOnly));
+    book.write("no table here");
+    book.close();
+    start({"12"});
+    lend({"Novák", "Jan", "Dlouhá", ""});
+    auto* zprava = m_aplikace->databases()->zpravaDialog();
+    QTRY_VERIFY(zprava->isVisible());
+    QVERIFY2(zprava->message().contains("Adresar1.dbf"), qPrintable(zprava->message()));
+    QCOMPARE(register_("ID"), (QStringList{"12", "12"}));
+    QCOMPARE(carrierMark(), "Půjčeno");
+    QCOMPARE(marks(2, "A1"), (QStringList{"True", "False", "False"}));
+    // The progress window went on this path too.
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY(widget->objectName() != "InfoPropojitDialog" || !widget->isVisible());
 }
 
 QTEST_MAIN(TestVypujcniKarta)
