@@ -3,7 +3,6 @@
 #include "LoanFiles.h"
 #include "LoanRegister.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,8 +21,6 @@ private slots:
     void personMarkedExactly();
     void progressPositions_data();
     void progressPositions();
-    void brokenBookReportedOtherDone_data();
-    void brokenBookReportedOtherDone();
 
 private:
     QString folder() const { return m_dir->path() + QLatin1Char('/'); }
@@ -207,41 +204,6 @@ void TestLoans::progressPositions()
     for (int n : books)
         QCOMPARE(loanfiles::column(folder(), QStringLiteral("Adresar%1.dbf").arg(n), "A4"),
                  QStringList{prijmeni.isEmpty() ? "" : "True"});
-}
-
-void TestLoans::brokenBookReportedOtherDone_data()
-{
-    QTest::addColumn<bool>("readOnly");
-    QTest::newRow("not a table") << false;
-    QTest::newRow("read-only") << true;
-}
-
-void TestLoans::brokenBookReportedOtherDone()
-{
-    QFETCH(bool, readOnly);
-    loanfiles::create(folder(), "Adresar1", {loanfiles::person("Novák", "Jan", "Dlouhá")});
-    loanfiles::create(folder(), "Adresar2", {loanfiles::person("Novák", "Jan", "Dlouhá")});
-    QFile first(book(1));
-    if (readOnly) {
-        first.setPermissions(QFileDevice::ReadOwner);
-        if (QFileInfo(book(1)).isWritable())
-            QSKIP("the file system lets this user write a read-only file");
-    } else {
-        QVERIFY(first.open(QIODevice::WriteOnly));
-        first.write("no table here");
-        first.close();
-    }
-    QList<int> seen;
-    const auto result = AddressLinks(folder(), 1)
-                            .update({{{"Novák", "Jan", "Dlouhá"}, true}},
-                                    [&seen](int position) { seen << position; });
-    first.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QCOMPARE(result.errors.size(), 1);
-    QVERIFY2(result.errors.first().contains("Adresar1.dbf"), qPrintable(result.errors.first()));
-    QCOMPARE(seen.last(), 100);
-    QCOMPARE(loanfiles::column(folder(), "Adresar2.dbf", "A1"), QStringList{"True"});
-    if (readOnly)
-        QCOMPARE(loanfiles::column(folder(), "Adresar1.dbf", "A1"), QStringList{"False"});
 }
 
 QTEST_GUILESS_MAIN(TestLoans)
