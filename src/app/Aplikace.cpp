@@ -5,6 +5,7 @@
 #include "RecordCommands.h"
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
+#include "TVypujcniKarta.h"
 #include "TZpravaDialog.h"
 
 #include "ProgramSettings.h"
@@ -189,8 +190,13 @@ void Aplikace::createDotazOdstranit()
 {
     m_recordCommands = std::make_unique<RecordCommands>(*m_hlavni);
     if (m_databases) {
-        m_databases->setWindowSetup([commands = m_recordCommands.get()](TDatabazeDialog* window) {
+        m_databases->setWindowSetup([commands = m_recordCommands.get(), hlavni = m_hlavni.get(),
+                                     databases = m_databases.get()](TDatabazeDialog* window) {
             commands->equip(window);
+            auto* card = TVypujcniKarta::equip(window, *hlavni, databases->dotazVypujckaDialog());
+            if (card)
+                connect(card, &TVypujcniKarta::failed, databases,
+                        [databases](const Status& s) { databases->zpravaDialog()->ukazat(s); });
         });
     }
 }

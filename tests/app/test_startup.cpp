@@ -130,10 +130,10 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
     windows.sort();
     QCOMPARE(windows,
              (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
-                          "EditaceDialog", "HlavniDialog",
-                          "IniDialog", "JmenoDialog", "NapovedaDialog", "NovyDialog",
-                          "OProgramuDialog", "OtevreniDialog", "PomocnikDialog", "TipyDialog",
-                          "UvitaniDialog", "VymazatDialog", "ZrusitVolitelnyDialog"}));
+                          "DotazVypujckaDialog", "EditaceDialog", "HlavniDialog", "IniDialog",
+                          "JmenoDialog", "NapovedaDialog", "NovyDialog", "OProgramuDialog",
+                          "OtevreniDialog", "PomocnikDialog", "TipyDialog", "UvitaniDialog",
+                          "VymazatDialog", "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());

@@ -307,6 +307,8 @@ void TZaznamEditor::dataChanged()
 // drops the record on its own (the save question, a change of filter).
 void TZaznamEditor::tableStateChanged()
 {
+    if (m_keepEditing)
+        return;
     const TTable* t = table();
     if (isEditing() && !(t && t->isEditing())) {
         leaveEditing();
@@ -607,6 +609,63 @@ Status TZaznamEditor::deleteRecord()
     if (isEditing())
         return stillEditing();
     return t->deleteRecord();
+}
+
+QString TZaznamEditor::evidenceNumber() const
+{
+    return m_number->text().trimmed();
+}
+
+QRect TZaznamEditor::loanCardArea() const
+{
+    const int top = m_number->geometry().bottom() + 4;
+    return QRect(0, top, width(), height() - top);
+}
+
+bool TZaznamEditor::isLent() const
+{
+    const TTable* t = table();
+    return t && t->fieldText(QStringLiteral("PUJCENO")).trimmed() == kLent;
+}
+
+Status TZaznamEditor::storeLoanMark(bool lent)
+{
+    TTable* t = table();
+    if (!t || !t->isActive())
+        return notOpen();
+    const QString mark = lent ? kLent : QString();
+    if (!isEditing() || !t->isEditing()) {
+        if (Status s = t->edit(); !s)
+            return s;
+        Status s = t->setFieldText(QStringLiteral("PUJCENO"), mark);
+        if (s)
+            s = t->post();
+        if (!s)
+            t->cancel();
+        return s;
+    }
+    if (Status s = computeTotal(); !s)
+        return s;
+    if (const FieldBinding::Failure failure = m_binding.storeAll(*t); !failure.status) {
+        focusEditor(failure.editor);
+        return failure.status;
+    }
+    if (Status s = t->setFieldText(QStringLiteral("PUJCENO"), mark); !s)
+        return s;
+    // Posting leaves the table browsing for a moment; the editors stay as typed.
+    m_keepEditing = true;
+    Status s = t->post();
+    if (s)
+        s = t->edit();
+    m_keepEditing = false;
+    if (!t->isEditing()) {
+        leaveEditing();
+        loadRecord();
+    }
+    refreshDisplays();
+    updateMenu();
+    emit stateChanged();
+    return s;
 }
 
 void TZaznamEditor::cut()

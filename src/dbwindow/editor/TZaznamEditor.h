@@ -72,6 +72,16 @@ public:
     // following record.
     Status deleteRecord();
 
+    // The loan card's view of its carrier: the evidence number as typed, the
+    // place below the number line the card covers, and the loan mark. Storing
+    // the mark of an edited record stores its pending changes too, totalled
+    // as saving totals them, and leaves the record in editing; a track that
+    // does not convert stops it before anything is stored.
+    QString evidenceNumber() const;
+    QRect loanCardArea() const;
+    bool isLent() const;
+    Status storeLoanMark(bool lent);
+
     // The requests of the pop-up menu that the window carries out. Their
     // items are offered only once someone answers them.
     enum class Request
@@ -175,5 +185,6 @@ private:
     TPujcenoLabel* m_loan = nullptr;
 
     bool m_loading = false;
+    bool m_keepEditing = false;
     bool m_genreChoice = true;
 };

@@ -2,6 +2,7 @@
 
 #include "TDotazJmenoDialog.h"
 #include "TDotazKonecDialog.h"
+#include "TDotazVypujckaDialog.h"
 #include "TEditaceDialog.h"
 #include "TJmenoDialog.h"
 #include "TNovyDialog.h"
@@ -19,6 +20,7 @@ DatabaseWindows::DatabaseWindows(HlavniSluzby& sluzby, QObject* parent)
 DatabaseWindows::~DatabaseWindows()
 {
     m_zprava.reset();
+    m_dotazVypujcka.reset();
     m_dotazKonec.reset();
     m_vymazat.reset();
     m_otevreni.reset();
@@ -121,6 +123,7 @@ void DatabaseWindows::createVymazat()
 void DatabaseWindows::createDotazKonec()
 {
     m_dotazKonec = std::make_unique<TDotazKonecDialog>(m_sluzby);
+    m_dotazVypujcka = std::make_unique<TDotazVypujckaDialog>(m_sluzby);
     connect(m_dotazKonec.get(), &TDotazKonecDialog::failed, this, &DatabaseWindows::showMessage);
     if (m_otevreni)
         m_otevreni->setSaveQuestion(m_dotazKonec.get());

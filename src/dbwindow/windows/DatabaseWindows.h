@@ -9,6 +9,7 @@
 class HlavniSluzby;
 class TDotazJmenoDialog;
 class TDotazKonecDialog;
+class TDotazVypujckaDialog;
 class TEditaceDialog;
 class TJmenoDialog;
 class TNovyDialog;
@@ -53,6 +54,8 @@ public:
     TOtevreniDialog* otevreniDialog() const { return m_otevreni.get(); }
     TVymazatDialog* vymazatDialog() const { return m_vymazat.get(); }
     TDotazKonecDialog* dotazKonecDialog() const { return m_dotazKonec.get(); }
+    // Made with the save question: the warning for a window whose loan card is edited.
+    TDotazVypujckaDialog* dotazVypujckaDialog() const { return m_dotazVypujcka.get(); }
     // The warning when a file or a table lets the user down.
     TZpravaDialog* zpravaDialog();
 
@@ -69,5 +72,6 @@ private:
     std::unique_ptr<TOtevreniDialog> m_otevreni;
     std::unique_ptr<TVymazatDialog> m_vymazat;
     std::unique_ptr<TDotazKonecDialog> m_dotazKonec;
+    std::unique_ptr<TDotazVypujckaDialog> m_dotazVypujcka;
     std::unique_ptr<TZpravaDialog> m_zprava;
 };

@@ -224,11 +224,15 @@ void TDatabazeDialog::ukazat()
 
 void TDatabazeDialog::activated()
 {
-    const bool card = isLoanCardShown();
-    m_loanCardMenu = card;
-    for (const QString& part : kRecordParts)
-        m_sluzby.setPartEnabled(part, !card);
+    setLoanCardShown(isLoanCardShown());
     m_sluzby.setIndicator(QStringLiteral("SBO10"), true);
+}
+
+void TDatabazeDialog::setLoanCardShown(bool shown)
+{
+    m_loanCardMenu = shown;
+    for (const QString& part : kRecordParts)
+        m_sluzby.setPartEnabled(part, !shown);
 }
 
 void TDatabazeDialog::showEvent(QShowEvent* event)

@@ -70,6 +70,10 @@ public:
     // PopupMenu2 while the loan card is shown, PopupMenu1 otherwise.
     QMenu* currentPopupMenu() const { return m_loanCardMenu ? m_popup2 : popupMenu1(); }
 
+    // The loan card came up or went: PopupMenu2 and the main window's record
+    // bars, side-bar pages and menus follow it.
+    void setLoanCardShown(bool shown);
+
     bool isRecordEditing() const;
     RecordPane::LoanCard loanCardState() const;
     bool isLoanCardShown() const { return loanCardState() != RecordPane::LoanCard::None; }
