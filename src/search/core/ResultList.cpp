@@ -19,14 +19,23 @@ Status fillResults(const Criterion& criterion, const QString& path, ResultTree* 
             scan.status().detail());
     const QString title = QStringLiteral("NAZEV");
     const QString number = QStringLiteral("CISLO");
+    // Each field is decoded once a row: the key is usually a level of the
+    // path and the title its last level. Only the number search needs the
+    // number to lead to the carrier.
+    const qsizetype keyLevel = criterion.path.indexOf(criterion.keyField);
+    const qsizetype titleLevel = criterion.path.indexOf(title);
+    const bool byNumber = criterion.code == QLatin1String("1");
     QStringList texts;
     while (scan.next()) {
-        if (scan.fieldText(criterion.keyField).isEmpty())
+        const QString key = scan.fieldText(criterion.keyField);
+        if (key.isEmpty())
             continue;
         texts.clear();
-        for (const QString& field : criterion.path)
-            texts.append(scan.fieldText(field));
-        tree->addPath(texts, {scan.recordNumber(), scan.fieldText(title), scan.fieldText(number)});
+        for (qsizetype level = 0; level < criterion.path.size(); ++level)
+            texts.append(level == keyLevel ? key : scan.fieldText(criterion.path.at(level)));
+        tree->addPath(texts, {scan.recordNumber(),
+                              titleLevel >= 0 ? texts.at(titleLevel) : scan.fieldText(title),
+                              byNumber ? scan.fieldText(number) : QString()});
     }
     if (criterion.sorted)
         tree->sort();
