@@ -6,6 +6,7 @@
 #include "SearchWindows.h"
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
+#include "TZpravaDialog.h"
 
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
@@ -105,6 +106,11 @@ void Aplikace::createPomocnik()
 void Aplikace::createNovy()
 {
     m_databases = std::make_unique<DatabaseWindows>(*m_hlavni);
+    // Failures that no dialog of their own reports come up in the message balloon.
+    connect(m_hlavni.get(), &THlavniDialog::errorReported, m_databases.get(),
+            [databases = m_databases.get()](const Status& status) {
+                databases->zpravaDialog()->ukazat(status);
+            });
     m_databases->createNovy();
     TNovyDialog* novy = m_databases->novyDialog();
     m_hlavni->route(QStringLiteral("MS1"), novy, [novy] { novy->ask(); });
@@ -138,8 +144,7 @@ void Aplikace::createOtevreni()
 }
 
 // The search: "Najít..." of the main window and of each record menu. The
-// per-carrier build shows every kind; any other kind choice makes the
-// per-track copy, made under the old choice, stale.
+// per-carrier build puts the kind menu back at every kind.
 void Aplikace::createNajit()
 {
     m_search = std::make_unique<SearchWindows>(*m_hlavni);
@@ -154,10 +159,6 @@ void Aplikace::createNajit()
         if (QAction* all = hlavni->action(QStringLiteral("N0")))
             all->setChecked(true);
     });
-    for (const char* kind : {"N0", "NO1", "NO2", "NO3", "NO4", "NO5"}) {
-        if (QAction* item = hlavni->action(QString::fromLatin1(kind)))
-            connect(item, &QAction::triggered, search, &SearchWindows::kindChoiceChanged);
-    }
 }
 
 void Aplikace::createVymazat()

@@ -1,4 +1,5 @@
 #include "FakeSluzby.h"
+#include "KindChoice.h"
 #include "SearchData.h"
 #include "SearchWindows.h"
 #include "TInfoNajit1Dialog.h"
@@ -255,7 +256,7 @@ void TestSearchWindows::copiesStayCurrentUntilAnotherBuild()
     QVERIFY(offersStart("6"));
     QVERIFY(!offersStart("2"));
     // Another kind choice: the per-track copy no longer fits.
-    m_search->kindChoiceChanged();
+    m_sluzby->kindChoice().setItem("NO3");
     QVERIFY(!offersStart("6"));
     // A copy of database 1, then a search from the window of database 3.
     m_search->pomocna1Dialog()->hide();

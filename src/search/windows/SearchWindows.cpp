@@ -2,6 +2,7 @@
 
 #include "AuxiliaryBuild.h"
 #include "HlavniSluzby.h"
+#include "KindChoice.h"
 #include "ProgramFolder.h"
 #include "SearchCurrency.h"
 #include "TDataModule1.h"
@@ -31,6 +32,7 @@ SearchWindows::SearchWindows(HlavniSluzby& sluzby, QObject* parent)
                 [this, builder] { start(builder); });
     }
     connect(m_vysledek.get(), &TVysledekDialog::failed, this, &SearchWindows::showFailure);
+    connect(&sluzby.kindChoice(), &KindChoice::changed, this, &SearchWindows::kindChoiceChanged);
 }
 
 SearchWindows::~SearchWindows() = default;

@@ -37,7 +37,7 @@ public:
 
     // The main window's kind menu back at "Všechny druhy", check marks only.
     void setKindReset(std::function<void()> reset) { m_kindReset = std::move(reset); }
-    // The kind choice changed: the per-track copy no longer matches it.
+    // Another kind is chosen: the per-track copy no longer matches it.
     void kindChoiceChanged();
 
     TNajitDialog* najitDialog() const { return m_najit.get(); }
