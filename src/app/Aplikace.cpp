@@ -3,6 +3,7 @@
 #include "DatabaseWindows.h"
 #include "HelpWindows.h"
 #include "RecordCommands.h"
+#include "SearchWindows.h"
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
 #include "TVypujcniKarta.h"
@@ -16,6 +17,8 @@
 #include "TPomocnikDialog.h"
 #include "TSpusteniDialog.h"
 #include "TZvuky.h"
+
+#include <QAction>
 
 namespace {
 // The splash bar before the first object is made.
@@ -40,6 +43,7 @@ const QList<Aplikace::Step>& Aplikace::creationOrder()
         {"TipyDialog", 51, &Aplikace::createTipy},
         {"OtevreniDialog", 54, &Aplikace::createOtevreni},
         {"DotazOdstranitDialog", 60, &Aplikace::createDotazOdstranit},
+        {"NajitDialog", 63, &Aplikace::createNajit},
         {"VymazatDialog", 66, &Aplikace::createVymazat},
         {"IniDialog", 69, &Aplikace::createIni},
         {"OProgramuDialog", 75, &Aplikace::createOProgramu},
@@ -58,6 +62,7 @@ Aplikace::~Aplikace()
 {
     m_oProgramu.reset();
     m_ini.reset();
+    m_search.reset();
     m_recordCommands.reset();
     m_databases.reset();
     m_help.reset();
@@ -151,6 +156,24 @@ void Aplikace::createOtevreni()
     m_databases->createOtevreni();
     TOtevreniDialog* otevreni = m_databases->otevreniDialog();
     m_hlavni->route(QStringLiteral("MS2"), otevreni, [otevreni] { otevreni->ask(); });
+}
+
+// The search: "Najít..." of the main window and of each record menu. The
+// per-carrier build puts the kind menu back at every kind.
+void Aplikace::createNajit()
+{
+    m_search = std::make_unique<SearchWindows>(*m_hlavni);
+    SearchWindows* search = m_search.get();
+    m_hlavni->route(QStringLiteral("MU7"), search, [search] { search->open(); });
+    if (DatabaseWindows* databases = m_databases.get())
+        search->setZprava([databases] { return databases->zpravaDialog(); });
+    if (m_recordCommands)
+        m_recordCommands->setSearch([search](int slot) { search->open(slot); });
+    THlavniDialog* hlavni = m_hlavni.get();
+    search->setKindReset([hlavni] {
+        if (QAction* all = hlavni->action(QStringLiteral("N0")))
+            all->setChecked(true);
+    });
 }
 
 void Aplikace::createVymazat()

@@ -12,6 +12,7 @@
 class DatabaseWindows;
 class HelpWindows;
 class RecordCommands;
+class SearchWindows;
 class TDataModule1;
 class THlavniDialog;
 class TIniDialog;
@@ -54,6 +55,7 @@ public:
     HelpWindows* help() const { return m_help.get(); }
     RecordCommands* recordCommands() const { return m_recordCommands.get(); }
     DatabaseWindows* databases() const { return m_databases.get(); }
+    SearchWindows* search() const { return m_search.get(); }
 
 signals:
     void created(const QString& name);
@@ -72,6 +74,7 @@ private:
     void createTipy();
     void createDotazOdstranit();
     void createOtevreni();
+    void createNajit();
     void createVymazat();
     void createIni();
     void createOProgramu();
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<HelpWindows> m_help;
     std::unique_ptr<RecordCommands> m_recordCommands;
     std::unique_ptr<DatabaseWindows> m_databases;
+    std::unique_ptr<SearchWindows> m_search;
     std::unique_ptr<TIniDialog> m_ini;
     std::unique_ptr<TOProgramuDialog> m_oProgramu;
 };

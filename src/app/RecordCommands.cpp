@@ -85,6 +85,11 @@ void RecordCommands::equip(TDatabazeDialog* window)
 {
     auto* editor = new TZaznamEditor(m_hlavni.dataModule()->dataSource(window->slot()));
     window->setEditor(editor);
+    if (m_search) {
+        editor->setAnswered(TZaznamEditor::Request::Search);
+        connect(editor, &TZaznamEditor::searchRequested, this,
+                [this, slot = window->slot()] { m_search(slot); });
+    }
     // The editor's menu is the window's record menu, PopupMenu1.
     window->setRecordMenu(editor->popupMenu());
     // The save question stores the record the way the save command does,

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 
 class TDatabazeDialog;
@@ -32,6 +33,8 @@ public:
     void equip(TDatabazeDialog* window);
     // The editor of the window in front, or null.
     TZaznamEditor* activeEditor() const;
+    // The record menu's "Najít..." searches the database of its window.
+    void setSearch(std::function<void(int slot)> search) { m_search = std::move(search); }
 
 private:
     void routeCommands();
@@ -48,4 +51,5 @@ private:
     THlavniDialog& m_hlavni;
     std::unique_ptr<TDotazOdstranitDialog> m_delete;
     QSet<const QObject*> m_followed;
+    std::function<void(int slot)> m_search;
 };

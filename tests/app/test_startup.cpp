@@ -109,7 +109,8 @@ void TestStartup::creationFollowsTheTableAndMovesTheBar()
                                  "48", "TipyDialog",
                                  "51", "OtevreniDialog",
                                  "54", "DotazOdstranitDialog",
-                                 "60", "VymazatDialog",
+                                 "60", "NajitDialog",
+                                 "63", "VymazatDialog",
                                  "66", "IniDialog",
                                  "69", "OProgramuDialog",
                                  "75", "DotazKonecDialog",
@@ -131,9 +132,10 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
     QCOMPARE(windows,
              (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
                           "DotazVypujckaDialog", "EditaceDialog", "HlavniDialog", "IniDialog",
-                          "JmenoDialog", "NapovedaDialog", "NovyDialog", "OProgramuDialog",
-                          "OtevreniDialog", "PomocnikDialog", "TipyDialog", "UvitaniDialog",
-                          "VymazatDialog", "ZrusitVolitelnyDialog"}));
+                          "JmenoDialog", "NajitDialog", "NapovedaDialog", "NovyDialog",
+                          "OProgramuDialog", "OtevreniDialog", "Pomocna1Dialog", "PomocnaDialog",
+                          "PomocnikDialog", "TipyDialog", "UvitaniDialog", "VymazatDialog",
+                          "VysledekDialog", "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());
