@@ -5,6 +5,7 @@
 #include "RecordCommands.h"
 #include "TNovyDialog.h"
 #include "TVymazatDialog.h"
+#include "TZpravaDialog.h"
 
 #include "IniFile.h"
 #include "TDataModule1.h"
@@ -111,6 +112,11 @@ void Aplikace::createPomocnik()
 void Aplikace::createNovy()
 {
     m_databases = std::make_unique<DatabaseWindows>(*m_hlavni);
+    // Failures that no dialog of their own reports come up in the message balloon.
+    connect(m_hlavni.get(), &THlavniDialog::errorReported, m_databases.get(),
+            [databases = m_databases.get()](const Status& status) {
+                databases->zpravaDialog()->ukazat(status);
+            });
     m_databases->createNovy();
     TNovyDialog* novy = m_databases->novyDialog();
     m_hlavni->route(QStringLiteral("MS1"), novy, [novy] { novy->ask(); });

@@ -9,8 +9,10 @@
 #include "DockKeeper.h"
 #include "IniFile.h"
 #include "InstanceGuard.h"
+#include "KindChoice.h"
 #include "Obrazky.h"
 #include "PrinterSetup.h"
+#include "ProgramSettings.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
 #include "TDokumenty.h"
@@ -138,6 +140,9 @@ bool THlavniDialog::claimInstance(const QString& endpoint)
 void THlavniDialog::attachAssistant(TPomocnikDialog* pomocnik)
 {
     m_pomocnik = pomocnik;
+    if (pomocnik)
+        connect(pomocnik, &TPomocnikDialog::settingsNotWritten, this, &THlavniDialog::reportError,
+                Qt::UniqueConnection);
     if (m_help && pomocnik)
         connect(pomocnik, &TPomocnikDialog::doubleClicked, m_help,
                 &HelpWindows::showWelcomeFromFigure, Qt::UniqueConnection);
@@ -216,8 +221,17 @@ void THlavniDialog::createChoiceGroups()
 {
     m_kinds = new QActionGroup(this);
     m_genres = new QActionGroup(this);
-    for (const auto& [item, filter] : kindFilters())
-        m_kinds->addAction(m_router->action(item));
+    m_kindChoice = new KindChoice(this);
+    for (const auto& [item, filter] : kindFilters()) {
+        QAction* kind = m_router->action(item);
+        m_kinds->addAction(kind);
+        // However the tick moves, the windows that follow the choice hear of it.
+        connect(kind, &QAction::toggled, m_kindChoice,
+                [choice = m_kindChoice, name = item](bool on) {
+                    if (on)
+                        choice->setItem(name);
+                });
+    }
     m_genres->addAction(m_router->action(QStringLiteral("D0")));
     for (int i = 1; m_router->action(QStringLiteral("DR%1").arg(i)); ++i)
         m_genres->addAction(m_router->action(QStringLiteral("DR%1").arg(i)));
@@ -234,6 +248,7 @@ void THlavniDialog::createMenus()
         const Menu* definition = menu(name);
         QMenu* top = menuBar()->addMenu(definition->caption);
         top->setObjectName(name);
+        m_menus.insert(name, top);
         top->menuAction()->setObjectName(name);
         top->menuAction()->setStatusTip(definition->hint);
         fillMenu(top, *definition);
@@ -246,9 +261,9 @@ void THlavniDialog::fillMenu(QMenu* into, const Menu& definition)
         if (name == QLatin1String("-")) {
             into->addSeparator();
         } else if (name == QLatin1String("OknaOddelovac")) {
-            QAction* separator = into->addSeparator();
-            separator->setObjectName(name);
-            separator->setVisible(false);
+            m_windowSeparator = into->addSeparator();
+            m_windowSeparator->setObjectName(name);
+            m_windowSeparator->setVisible(false);
         } else if (const Menu* sub = menu(name)) {
             const Command* title = command(name);
             QMenu* submenu = into->addMenu(title->caption);
@@ -288,6 +303,7 @@ void THlavniDialog::createSideBar()
     m_lookOut->setStatusTip(defaultHint());
     for (const Page& page : sideBarPages()) {
         const int index = m_lookOut->addPage(page.name, page.caption, page.hint);
+        m_parts.insert(page.name, m_lookOut->page(index));
         for (const Button& button : page.buttons) {
             QAction* item = buttonAction(button);
             item->setText(button.caption);
@@ -334,6 +350,7 @@ QToolBar* THlavniDialog::createToolBar(const ToolBar& definition)
     bar->toggleViewAction()->setVisible(false);
     addToolBar(Qt::TopToolBarArea, bar);
     m_toolBars.insert(definition.name, bar);
+    m_parts.insert(definition.name, bar);
     return bar;
 }
 
@@ -408,6 +425,7 @@ void THlavniDialog::createStatusBar()
 void THlavniDialog::createViewState()
 {
     m_view = new ViewState(m_folder.programIniPath(), this);
+    connect(m_view, &ViewState::writeFailed, this, &THlavniDialog::reportError);
     const QList<QWidget*> bars{m_toolBars.value("StandardniL"),
                                m_toolBars.value("DatabazeL"),
                                m_toolBars.value("OknaL"),
@@ -482,7 +500,7 @@ void THlavniDialog::routeOwnCommands()
 void THlavniDialog::connectMenus()
 {
     auto aboutToShow = [this](const char* name, void (THlavniDialog::*update)()) {
-        if (auto* target = findChild<QMenu*>(QString::fromLatin1(name)))
+        if (QMenu* target = mainMenu(QString::fromLatin1(name)))
             connect(target, &QMenu::aboutToShow, this, update);
     };
     aboutToShow("MenuSoubor", &THlavniDialog::updateFileMenu);
@@ -521,14 +539,11 @@ void THlavniDialog::updateFileMenu()
 void THlavniDialog::updateToolsMenu()
 {
     updateWindowState();
-    const IniFile ini(m_folder.programIniPath());
-    const bool picture =
-        !ini.readString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek")).isEmpty();
+    const ProgramSettings settings(m_folder.programIniPath());
+    const bool picture = !settings.picturePath().isEmpty();
     m_router->setAvailable(QStringLiteral("PP2"), picture);
     m_router->setAvailable(QStringLiteral("PP3"), picture);
-    const bool standardOpen = ini.readString(QStringLiteral("Otevreni"),
-                                             QStringLiteral("Databaze1")) == QLatin1String("1");
-    m_router->setAvailable(QStringLiteral("MN1"), !standardOpen);
+    m_router->setAvailable(QStringLiteral("MN1"), !settings.isDatabaseOpen(1));
 }
 
 void THlavniDialog::syncWindowList()
@@ -545,19 +560,14 @@ void THlavniDialog::syncWindowList()
             item->setText(listedName(window));
         any = any || window;
     }
-    if (auto* separator = findChild<QAction*>(QStringLiteral("OknaOddelovac")))
-        separator->setVisible(any);
+    if (m_windowSeparator)
+        m_windowSeparator->setVisible(any);
 }
 
 void THlavniDialog::updateDatabasePanel()
 {
     QMdiSubWindow* current = m_dokumenty->currentDatabaseWindow();
     m_stav->setDatabase(TDokumenty::slotOf(current), current ? current->windowTitle() : QString());
-}
-
-QString THlavniDialog::kindChoice() const
-{
-    return m_kinds->checkedAction() ? m_kinds->checkedAction()->objectName() : QString();
 }
 
 QString THlavniDialog::genreChoice() const
@@ -625,10 +635,10 @@ void THlavniDialog::showTip()
 
 void THlavniDialog::startAssistant()
 {
-    const QString tipy = IniFile(m_folder.programIniPath())
-                             .readString(QStringLiteral("Zobrazit"), QStringLiteral("Tipy"));
+    const bool tipy =
+        ProgramSettings(m_folder.programIniPath()).isViewShown(QStringLiteral("Tipy"));
     // The tips window, once it exists, brings the assistant out when it closes.
-    if (tipy == QLatin1String("1") && m_router->isRouted(QStringLiteral("MN4"))) {
+    if (tipy && m_router->isRouted(QStringLiteral("MN4"))) {
         m_router->run(QStringLiteral("MN4"));
         return;
     }
@@ -654,19 +664,17 @@ void THlavniDialog::setupPrinter()
 
 void THlavniDialog::cancelPicture()
 {
-    IniFile(m_folder.programIniPath())
-        .writeString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek"), QString());
+    if (Status s = ProgramSettings(m_folder.programIniPath()).setPicturePath(QString()); !s)
+        reportError(s);
 }
 
 void THlavniDialog::cascade()
 {
     m_dokumenty->cascadeSubWindows();
-    const IniFile ini(m_folder.programIniPath());
+    const ProgramSettings settings(m_folder.programIniPath());
     for (int slot = 1; slot <= 4; ++slot) {
         QMdiSubWindow* window = m_dokumenty->databaseWindow(slot);
-        const bool open = ini.readString(QStringLiteral("Otevreni"),
-                                         QStringLiteral("Databaze%1").arg(slot)) == "1";
-        if (window && open)
+        if (window && settings.isDatabaseOpen(slot))
             TDokumenty::setClientSize(window, kCascadeClient);
     }
 }
@@ -769,11 +777,11 @@ void THlavniDialog::setCommandAvailable(const QString& name, bool available)
 
 void THlavniDialog::setPartEnabled(const QString& name, bool enabled)
 {
-    if (auto* menu = findChild<QMenu*>(name)) {
+    if (QMenu* menu = mainMenu(name)) {
         menu->menuAction()->setEnabled(enabled);
         return;
     }
-    if (auto* part = findChild<QWidget*>(name))
+    if (QWidget* part = m_parts.value(name))
         part->setEnabled(enabled);
 }
 
@@ -808,13 +816,11 @@ void THlavniDialog::closeEvent(QCloseEvent* event)
 // stops the exit: that window is asked to close and asks its own question.
 bool THlavniDialog::exitStoppedByDatabase()
 {
-    const IniFile ini(m_folder.programIniPath());
+    const ProgramSettings settings(m_folder.programIniPath());
     QList<TDatabazeDialog*> open;
     for (int slot = 1; slot <= 4; ++slot) {
-        const bool keyed = ini.readString(QStringLiteral("Otevreni"),
-                                          QStringLiteral("Databaze%1").arg(slot)) == "1";
         if (auto* window = qobject_cast<TDatabazeDialog*>(m_dokumenty->databaseWindow(slot));
-            window && keyed)
+            window && settings.isDatabaseOpen(slot))
             open.append(window);
     }
     for (bool (TDatabazeDialog::*edited)() const :
@@ -832,11 +838,6 @@ bool THlavniDialog::exitStoppedByDatabase()
 void THlavniDialog::writeExitSettings()
 {
     // Which databases were open, the search table and the picture belong to one run.
-    const IniFile ini(m_folder.programIniPath());
-    for (int slot = 1; slot <= 4; ++slot)
-        ini.writeInteger(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot), 0);
-    ini.writeInteger(QStringLiteral("Kontrola"), QStringLiteral("Pomocna"), 0);
-    ini.writeString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek"), QString());
-    ini.writeString(QStringLiteral("Kontrola"), QStringLiteral("Tipy"), QStringLiteral("0"));
-    ini.writeInteger(QStringLiteral("Kontrola"), QStringLiteral("Pomocna1"), 0);
+    if (Status s = ProgramSettings(m_folder.programIniPath()).resetRunKeys(); !s)
+        reportError(s);
 }

@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "BalloonRule.h"
 #include "KeyNames.h"
+#include "KindChoice.h"
 #include "PrinterSetup.h"
 #include "TDokumenty.h"
 #include "TStavovyRadek.h"
@@ -488,11 +489,15 @@ void TestHlavniDialog::genreAndKindChoices()
     QCOMPARE(m_main->window->findChild<QAction*>("DR17")->statusTip(),
              QStringLiteral("Vybere jaz"));
     QCOMPARE(m_main->window->genreChoice(), QStringLiteral("D0"));
-    QCOMPARE(m_main->window->kindChoice(), QStringLiteral("N0"));
+    QCOMPARE(m_main->window->kindChoice().item(), QStringLiteral("N0"));
+    QSignalSpy kindChanged(&m_main->window->kindChoice(), &KindChoice::changed);
     TRIGGER(m_main->window, "DR5");
     TRIGGER(m_main->window, "NO3");
+    TRIGGER(m_main->window, "NO3");
+    QCOMPARE(kindChanged.count(), 1);
+    QCOMPARE(kindChanged.first().first().toString(), QStringLiteral("NO3"));
     QCOMPARE(m_main->window->genreChoice(), QStringLiteral("DR5"));
-    QCOMPARE(m_main->window->kindChoice(), QStringLiteral("NO3"));
+    QCOMPARE(m_main->window->kindChoice().item(), QStringLiteral("NO3"));
     QVERIFY(!m_main->window->findChild<QAction*>("D0")->isChecked());
     QVERIFY(!m_main->window->findChild<QAction*>("N0")->isChecked());
 }
@@ -650,7 +655,7 @@ void TestHlavniDialog::assistantAtFirstShowing()
 {
     QFETCH(QString, pomocnik);
     QFETCH(bool, shown);
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", pomocnik);
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", pomocnik));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     QVERIFY(!m_main->figure->isVisible());
@@ -665,7 +670,7 @@ void TestHlavniDialog::assistantAtFirstShowing()
 
 void TestHlavniDialog::balloonBringsTheFigureOut()
 {
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "0");
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "0"));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     TPomocnikDialog* figure = m_main->figure.get();
@@ -729,7 +734,7 @@ void TestHlavniDialog::exitResetsThePerRunKeys()
     QVERIFY(ini.writeString("Kontrola", "Pomocna1", "2"));
     QVERIFY(ini.writeString("Kontrola", "Tipy", "1"));
     QVERIFY(ini.writeString("Obrazek", "Obrazek", "C:/obrazky/predni.bmp"));
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "1");
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "1"));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     m_main->window->show();

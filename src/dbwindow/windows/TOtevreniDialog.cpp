@@ -2,8 +2,8 @@
 
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
-#include "IniFile.h"
 #include "OptionalDatabases.h"
+#include "ProgramSettings.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
 #include "TDotazKonecDialog.h"
@@ -60,11 +60,9 @@ void TOtevreniDialog::choose(int slot)
     open(slot, name);
 }
 
-bool TOtevreniDialog::writeOpenKey(int slot, int value) const
+Status TOtevreniDialog::writeOpenKey(int slot, bool open) const
 {
-    return IniFile(sluzby().programFolder().programIniPath())
-        .writeInteger(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot), value)
-        .isOk();
+    return ProgramSettings(sluzby().programFolder().programIniPath()).setDatabaseOpen(slot, open);
 }
 
 TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
@@ -74,19 +72,22 @@ TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
         return nullptr;
     auto* progress = new TInfoOtevritDialog(sluzby());
     progress->setText(name);
-    progress->start();
-    progress->setProgress(14);
-    if (Status s = openTable(slot, *table, *progress); !s) {
-        progress->finish();
+    TDatabazeDialog* window = nullptr;
+    const Status s = progress->run([&]() -> Status {
+        progress->nextPhase();
+        if (Status opened = openTable(slot, *table, *progress); !opened)
+            return opened;
+        progress->nextPhase();
+        window = createWindow(slot, name);
+        progress->nextPhase();
+        return Status::ok();
+    });
+    if (!s) {
         emit failed(Status::error(
             QStringLiteral("Databázi „%1“ se nepodařilo otevřít. %2").arg(name, s.message()),
             s.detail()));
         return nullptr;
     }
-    progress->setProgress(84);
-    TDatabazeDialog* window = createWindow(slot, name);
-    progress->setProgress(100);
-    progress->finish();
     window->ukazat();
     emit opened(window);
     tellWarnings(*table, name);
@@ -104,21 +105,24 @@ void TOtevreniDialog::tellWarnings(const TTable& table, const QString& name)
 }
 
 // A table that does not open leaves its key and its table object as they were.
-Status TOtevreniDialog::openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const
+Status TOtevreniDialog::openTable(int slot, TTable& table, ProgressWindow& progress) const
 {
-    progress.setProgress(28);
-    writeOpenKey(slot, 1);
-    progress.setProgress(42);
-    progress.setProgress(56);
+    progress.nextPhase();
+    // Without its key the exit sequence would not ask about the window's record.
+    if (Status s = writeOpenKey(slot, true); !s)
+        return s;
+    progress.nextPhase();
+    progress.nextPhase();
     const bool openedHere = !table.isActive();
     Status s = openedHere ? table.open() : Status::ok();
-    progress.setProgress(70);
+    progress.nextPhase();
     if (s)
         s = table.first();
     if (!s) {
         if (openedHere)
             table.close();
-        writeOpenKey(slot, 0);
+        if (Status reset = writeOpenKey(slot, false); !reset)
+            s = Status::error(s.message() + QLatin1Char(' ') + reset.message(), s.detail());
     }
     return s;
 }

@@ -9,7 +9,7 @@
 
 class TDatabazeDialog;
 class TDotazKonecDialog;
-class TInfoOtevritDialog;
+class ProgressWindow;
 class TTable;
 
 // The chooser that opens a database: the standard database and the three
@@ -47,8 +47,8 @@ protected:
     void choose(int entry) override;
 
 private:
-    bool writeOpenKey(int slot, int value) const;
-    Status openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const;
+    Status writeOpenKey(int slot, bool open) const;
+    Status openTable(int slot, TTable& table, ProgressWindow& progress) const;
     TDatabazeDialog* createWindow(int slot, const QString& name) const;
     void tellWarnings(const TTable& table, const QString& name);
 
