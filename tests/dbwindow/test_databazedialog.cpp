@@ -598,6 +598,10 @@ void TestDatabazeDialog::damageIsToldAtEachOpening()
             QVERIFY2(message->message().contains(QStringLiteral("AudioS.dbf")) &&
                          message->message().contains(kStandard),
                      qPrintable(message->message()));
+            // The balloon grows until the whole message shows above its button.
+            auto* text = message->findChild<QLabel*>("Label2");
+            QVERIFY(text->height() >= text->heightForWidth(text->width()));
+            QVERIFY(text->geometry().bottom() < message->findChild<TOfficeButton*>("Ok")->y());
             QTest::keyClick(message, Qt::Key_Escape);
         }
         QCoreApplication::processEvents();

@@ -35,6 +35,14 @@ QPainterPath TBocniBublina::sideOutline(const QSize& size, int tailRoom, int tip
     return body.united(tail).simplified();
 }
 
+void TBocniBublina::setBalloonHeight(int height, int tipY)
+{
+    setFixedSize(width(), height);
+    m_tipY = tipY;
+    setMask(QRegion(sideOutline(size(), m_tailRoom, tipY).toFillPolygon().toPolygon()));
+    update();
+}
+
 QRect TBocniBublina::bodyRect() const
 {
     return QRect(0, 0, width() - m_tailRoom, height());

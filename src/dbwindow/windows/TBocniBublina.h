@@ -21,6 +21,8 @@ protected:
 
     // The body left of the tail, where the contents go.
     QRect bodyRect() const;
+    // A new height, the tail pointing at `tipY`.
+    void setBalloonHeight(int height, int tipY);
 
     void paintEvent(QPaintEvent* event) override;
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace {
 constexpr int kTailRoom = 45;
 // The tail points at the figure's face; the figure stands with its bottom
@@ -19,6 +21,7 @@ constexpr int kTipFromBottom = 62;
 constexpr int kMargin = 12;
 constexpr QSize kButton{72, 23};
 constexpr int kGap = 6;
+constexpr int kTextHeight = 48;
 } // namespace
 
 TBublinaOtazka::TBublinaOtazka(HlavniSluzby& sluzby, const QString& indicator, const QString& sound,
@@ -56,7 +59,7 @@ QLabel* TBublinaOtazka::addText(const QString& name, const QString& text)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_text->setGeometry(kMargin, 30, bodyRect().width() - 2 * kMargin, 48);
+    m_text->setGeometry(kMargin, 30, bodyRect().width() - 2 * kMargin, kTextHeight);
     return m_text;
 }
 
@@ -80,6 +83,20 @@ TOfficeButton* TBublinaOtazka::addButton(const QString& caption, const QString& 
     else
         connect(button, &TOfficeButton::clicked, this, &TBublinaOtazka::no);
     return button;
+}
+
+// A long message would be cut off at the buttons; the balloon grows down
+// instead, its tail kept at the figure's face.
+void TBublinaOtazka::fitText()
+{
+    const int extra = std::max(0, m_text->heightForWidth(m_text->width()) - kTextHeight);
+    const int delta = kSize.height() + extra - height();
+    if (delta == 0)
+        return;
+    setBalloonHeight(kSize.height() + extra, kSize.height() + extra - kTipFromBottom);
+    m_text->resize(m_text->width(), kTextHeight + extra);
+    for (TOfficeButton* button : std::as_const(m_buttons))
+        button->move(button->x(), button->y() + delta);
 }
 
 void TBublinaOtazka::ask()

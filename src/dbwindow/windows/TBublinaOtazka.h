@@ -28,6 +28,8 @@ protected:
     // Buttons stand in a row at the bottom right, in the order they are added.
     TOfficeButton* addButton(const QString& caption, const QString& hint);
     QLabel* text() const { return m_text; }
+    // Makes the balloon as tall as its text needs, never less than kSize.
+    void fitText();
 
     // Places the balloon beside the figure and shows it.
     void ask();

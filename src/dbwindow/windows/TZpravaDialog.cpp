@@ -17,6 +17,7 @@ TZpravaDialog::TZpravaDialog(HlavniSluzby& sluzby, QWidget* parent)
 void TZpravaDialog::ukazat(const QString& message)
 {
     text()->setText(message);
+    fitText();
     ask();
 }
 
