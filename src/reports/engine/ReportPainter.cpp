@@ -60,24 +60,30 @@ void ReportPainter::paintElement(QPainter& painter, const PlacedElement& element
     }
 }
 
-// Text wraps inside its fixed box; what does not fit is cut off at the box.
+// Text wraps inside its fixed box and what does not fit is cut off there. A
+// fixed caption is the report's own and prints whole; text reading up a
+// spine or a column stays on one line, as there is room for one only.
 void ReportPainter::paintText(QPainter& painter, const PlacedElement& element, const QRectF& box)
 {
     if (element.text.isEmpty())
         return;
     painter.save();
     painter.setFont(element.font.toFont());
-    painter.setClipRect(box);
+    if (element.kind != ElementKind::Text)
+        painter.setClipRect(box);
     QRectF frame(QPointF(0, 0), box.size());
+    int flags = int(element.alignment);
     if (element.rotation == 90) {
         // Reads upwards: the line starts at the bottom edge of the box.
         painter.translate(box.bottomLeft());
         painter.rotate(-90);
         frame = QRectF(0, 0, box.height(), box.width());
+        flags |= Qt::TextSingleLine | Qt::TextDontClip;
     } else {
         painter.translate(box.topLeft());
+        flags |= Qt::TextWordWrap;
     }
-    painter.drawText(frame, int(element.alignment) | Qt::TextWordWrap, element.text);
+    painter.drawText(frame, flags, element.text);
     painter.restore();
 }
 
