@@ -46,7 +46,8 @@ Carriers& carriers()
         table->first();
         for (int i = 1; i <= 30; ++i) {
             table->edit();
-            table->setFieldText(QStringLiteral("A%1").arg(i), QStringLiteral("Skladba číslo %1").arg(i));
+            table->setFieldText(QStringLiteral("A%1").arg(i),
+                                QStringLiteral("Skladba číslo %1").arg(i));
             table->setFieldText(QStringLiteral("C%1").arg(i), QStringLiteral("3,%1").arg(i));
             table->post();
         }
@@ -55,8 +56,7 @@ Carriers& carriers()
     return c;
 }
 
-template <class Label>
-void labelToPdf(benchmark::State& state)
+template <class Label> void labelToPdf(benchmark::State& state)
 {
     Carriers& c = carriers();
     Label label(c.ini);
@@ -69,8 +69,9 @@ void labelToPdf(benchmark::State& state)
     }
     if (const QByteArray to = qgetenv("FONARIUM_LABELS_TO"); !to.isEmpty()) {
         if (const auto report = label.prepare())
-            report::ReportPainter::writePdf(*report, QDir(QString::fromLocal8Bit(to)).filePath(
-                                                         label.name() + QStringLiteral(".pdf")));
+            report::ReportPainter::writePdf(
+                *report,
+                QDir(QString::fromLocal8Bit(to)).filePath(label.name() + QStringLiteral(".pdf")));
     }
 }
 

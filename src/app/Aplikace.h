@@ -11,6 +11,7 @@
 class DatabaseWindows;
 class HelpWindows;
 class RecordCommands;
+class ReportWindows;
 class TDataModule1;
 class THlavniDialog;
 class TIniDialog;
@@ -53,6 +54,7 @@ public:
     HelpWindows* help() const { return m_help.get(); }
     RecordCommands* recordCommands() const { return m_recordCommands.get(); }
     DatabaseWindows* databases() const { return m_databases.get(); }
+    ReportWindows* reports() const { return m_reports.get(); }
 
 signals:
     void created(const QString& name);
@@ -70,6 +72,7 @@ private:
     void createDotazJmeno();
     void createTipy();
     void createDotazOdstranit();
+    void createSestavy();
     void createOtevreni();
     void createVymazat();
     void createIni();
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<HelpWindows> m_help;
     std::unique_ptr<RecordCommands> m_recordCommands;
     std::unique_ptr<DatabaseWindows> m_databases;
+    std::unique_ptr<ReportWindows> m_reports;
     std::unique_ptr<TIniDialog> m_ini;
     std::unique_ptr<TOProgramuDialog> m_oProgramu;
 };

@@ -32,15 +32,15 @@ struct PdfText
             return result;
         const QString html = QString::fromUtf8(process.readAllStandardOutput());
         constexpr qreal mm = 25.4 / 72;
-        static const QRegularExpression pageTag(
-            R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
+        static const QRegularExpression pageTag(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
         static const QRegularExpression wordTag(
             R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
         int page = 0;
         for (const QString& line : html.split('\n')) {
             if (auto p = pageTag.match(line); p.hasMatch()) {
                 if (++page == 1)
-                    result.pageSize = QSizeF(p.captured(1).toDouble(), p.captured(2).toDouble()) * mm;
+                    result.pageSize =
+                        QSizeF(p.captured(1).toDouble(), p.captured(2).toDouble()) * mm;
             } else if (auto w = wordTag.match(line); w.hasMatch()) {
                 const QPointF from(w.captured(1).toDouble(), w.captured(2).toDouble());
                 const QPointF to(w.captured(3).toDouble(), w.captured(4).toDouble());

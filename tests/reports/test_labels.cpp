@@ -123,16 +123,14 @@ void TestLabels::printedWordsStandInTheirBoxes_data()
     const QSizeF landscape(297, 210);
     QTest::newRow("MC front performer") << "TiskMCDialog" << portrait << "PrvniInterpret"
                                         << paper(44.2, 13.8, 63.8, 6.1) << "centred";
-    QTest::newRow("MC number on the spine") << "TiskMCDialog" << portrait << "7"
-                                            << paper(31.5, 105.8, 10.1, 4.5) << "centred";
+    QTest::newRow("MC number on the spine")
+        << "TiskMCDialog" << portrait << "7" << paper(31.5, 105.8, 10.1, 4.5) << "centred";
     QTest::newRow("MC side A, track 1") << "TiskMCDialog" << portrait << "PrvniSkladba1"
                                         << paper(119.1, 73.0, 3.2, 36.2) << "rotated";
     QTest::newRow("MC side A, length 15") << "TiskMCDialog" << portrait << "15,5"
-                                          << paper(119.1 + 3.44 * 14, 64.6, 3.2, 6.6)
-                                          << "rotated";
+                                          << paper(119.1 + 3.44 * 14, 64.6, 3.2, 6.6) << "rotated";
     QTest::newRow("MC side B, track 30") << "TiskMCDialog" << portrait << "PrvniSkladba30"
-                                         << paper(119.1 + 3.44 * 14, 22.2, 3.2, 36.2)
-                                         << "rotated";
+                                         << paper(119.1 + 3.44 * 14, 22.2, 3.2, 36.2) << "rotated";
     QTest::newRow("booklet title") << "TiskCD1Dialog" << landscape << "PrvniNazev"
                                    << paper(141.3, 23.3, 118.8, 8.5) << "centred";
     QTest::newRow("booklet track 26") << "TiskCD1Dialog" << landscape << "PrvniSkladba26"
@@ -145,8 +143,8 @@ void TestLabels::printedWordsStandInTheirBoxes_data()
                                     << paper(27.5, 34.1 + 6.35 * 14, 64.0, 4.5) << "left";
     QTest::newRow("inlay track 16") << "TiskCD2Dialog" << portrait << "PrvniSkladba16"
                                     << paper(97.4, 34.1, 64.0, 4.5) << "left";
-    QTest::newRow("inlay right spine number") << "TiskCD2Dialog" << portrait << "7"
-                                              << paper(164.8, 121.4, 3.2, 6.1) << "rotated";
+    QTest::newRow("inlay right spine number")
+        << "TiskCD2Dialog" << portrait << "7" << paper(164.8, 121.4, 3.2, 6.1) << "rotated";
 }
 
 void TestLabels::printedWordsStandInTheirBoxes()
@@ -172,8 +170,11 @@ void TestLabels::printedWordsStandInTheirBoxes()
     QString where;
     bool stands = false;
     for (const QRectF& at : found) {
-        where += QStringLiteral(" %1,%2 %3x%4").arg(at.left()).arg(at.top()).arg(at.width()).arg(
-            at.height());
+        where += QStringLiteral(" %1,%2 %3x%4")
+                     .arg(at.left())
+                     .arg(at.top())
+                     .arg(at.width())
+                     .arg(at.height());
         if (how == QLatin1String("rotated"))
             stands = stands || standsRotated(at, box);
         else if (how == QLatin1String("centred"))
@@ -190,19 +191,26 @@ void TestLabels::linesAndFramesStandWhereMeasured_data()
     QTest::addColumn<QString>("element");
     QTest::addColumn<QRectF>("box");
 
-    QTest::newRow("MC outline") << "TiskMCDialog" << "QRShape2" << paper(15.1, 10.8, 161.1, 101.1);
-    QTest::newRow("MC last fold") << "TiskMCDialog" << "QRShape5" << paper(109.3, 10.8, 0, 101.1);
-    QTest::newRow("MC cut line") << "TiskMCDialog" << "QRShape1" << paper(0.8, 115.8, 187.1, 0);
-    QTest::newRow("MC number frame") << "TiskMCDialog" << "QRShape7" << paper(31.2, 105.6, 10.8, 5);
-    QTest::newRow("MC side line") << "TiskMCDialog" << "QRShape6" << paper(112.2, 61.8, 61.6, 0);
-    QTest::newRow("booklet outline") << "TiskCD1Dialog" << "QRShape2"
-                                     << paper(19.1, 10.6, 242.0, 120.1);
-    QTest::newRow("booklet fold") << "TiskCD1Dialog" << "QRShape3" << paper(140.2, 10.6, 0, 120);
-    QTest::newRow("inlay right fold") << "TiskCD2Dialog" << "QRShape3"
-                                      << paper(163.1, 12.7, 0, 116.9);
-    QTest::newRow("inlay right number frame") << "TiskCD2Dialog" << "QRShape5"
-                                              << paper(164.3, 120.1, 4.5, 8.7);
-    QTest::newRow("inlay divider") << "TiskCD2Dialog" << "QRShape6" << paper(94.2, 31.8, 0, 95.7);
+    QTest::newRow("MC outline") << "TiskMCDialog"
+                                << "QRShape2" << paper(15.1, 10.8, 161.1, 101.1);
+    QTest::newRow("MC last fold") << "TiskMCDialog"
+                                  << "QRShape5" << paper(109.3, 10.8, 0, 101.1);
+    QTest::newRow("MC cut line") << "TiskMCDialog"
+                                 << "QRShape1" << paper(0.8, 115.8, 187.1, 0);
+    QTest::newRow("MC number frame") << "TiskMCDialog"
+                                     << "QRShape7" << paper(31.2, 105.6, 10.8, 5);
+    QTest::newRow("MC side line") << "TiskMCDialog"
+                                  << "QRShape6" << paper(112.2, 61.8, 61.6, 0);
+    QTest::newRow("booklet outline") << "TiskCD1Dialog"
+                                     << "QRShape2" << paper(19.1, 10.6, 242.0, 120.1);
+    QTest::newRow("booklet fold") << "TiskCD1Dialog"
+                                  << "QRShape3" << paper(140.2, 10.6, 0, 120);
+    QTest::newRow("inlay right fold") << "TiskCD2Dialog"
+                                      << "QRShape3" << paper(163.1, 12.7, 0, 116.9);
+    QTest::newRow("inlay right number frame") << "TiskCD2Dialog"
+                                              << "QRShape5" << paper(164.3, 120.1, 4.5, 8.7);
+    QTest::newRow("inlay divider") << "TiskCD2Dialog"
+                                   << "QRShape6" << paper(94.2, 31.8, 0, 95.7);
 }
 
 void TestLabels::linesAndFramesStandWhereMeasured()
@@ -264,15 +272,22 @@ void TestLabels::frontPicture_data()
 
     const QRectF mc = paper(45.0, 36.0, 61.6, 72.0);
     const QRectF booklet = paper(144.5, 33.1, 112.4, 93.4);
-    QTest::newRow("MC, none chosen") << "TiskMCDialog" << "" << QRectF() << "";
-    QTest::newRow("booklet, none chosen") << "TiskCD1Dialog" << "" << QRectF() << "";
-    QTest::newRow("MC, a bitmap") << "TiskMCDialog" << "obrazek.bmp" << mc << "";
-    QTest::newRow("booklet, a bitmap") << "TiskCD1Dialog" << "obrazek.bmp" << booklet << "";
-    QTest::newRow("booklet, an icon") << "TiskCD1Dialog" << "ikona.ico" << booklet << "";
-    QTest::newRow("missing file") << "TiskCD1Dialog" << "chybi.bmp" << QRectF() << "chybi.bmp";
-    QTest::newRow("not a picture") << "TiskMCDialog" << "rozbity.bmp" << QRectF()
-                                   << "rozbity.bmp";
-    QTest::newRow("a metafile") << "TiskCD1Dialog" << "kresba.wmf" << QRectF() << "kresba.wmf";
+    QTest::newRow("MC, none chosen") << "TiskMCDialog"
+                                     << "" << QRectF() << "";
+    QTest::newRow("booklet, none chosen") << "TiskCD1Dialog"
+                                          << "" << QRectF() << "";
+    QTest::newRow("MC, a bitmap") << "TiskMCDialog"
+                                  << "obrazek.bmp" << mc << "";
+    QTest::newRow("booklet, a bitmap") << "TiskCD1Dialog"
+                                       << "obrazek.bmp" << booklet << "";
+    QTest::newRow("booklet, an icon") << "TiskCD1Dialog"
+                                      << "ikona.ico" << booklet << "";
+    QTest::newRow("missing file") << "TiskCD1Dialog"
+                                  << "chybi.bmp" << QRectF() << "chybi.bmp";
+    QTest::newRow("not a picture") << "TiskMCDialog"
+                                   << "rozbity.bmp" << QRectF() << "rozbity.bmp";
+    QTest::newRow("a metafile") << "TiskCD1Dialog"
+                                << "kresba.wmf" << QRectF() << "kresba.wmf";
 }
 
 void TestLabels::frontPicture()

@@ -41,11 +41,16 @@ ReportLayout listLayout()
     ReportLayout layout;
     layout.bands = {
         {BandKind::PageHeader, 20, {textElement("Head", "Seznam", {0, 0, 100, 8})}, {}},
-        {BandKind::GroupHeader, 12,
-         {textElement("Group", "GROUP", {0, 2, 100, 8}, ElementKind::Field)}, "GROUP"},
-        {BandKind::Detail, 10, {textElement("Row", "NAZEV", {5, 1, 100, 8}, ElementKind::Field)},
+        {BandKind::GroupHeader,
+         12,
+         {textElement("Group", "GROUP", {0, 2, 100, 8}, ElementKind::Field)},
+         "GROUP"},
+        {BandKind::Detail,
+         10,
+         {textElement("Row", "NAZEV", {5, 1, 100, 8}, ElementKind::Field)},
          {}},
-        {BandKind::PageFooter, 15,
+        {BandKind::PageFooter,
+         15,
          {textElement("Page", {}, {0, 2, 20, 8}, ElementKind::PageNumber),
           textElement("Today", {}, {150, 2, 40, 8}, ElementKind::Date)},
          {}},
@@ -115,8 +120,8 @@ void TestReportEngine::pagesOfAList()
         QCOMPARE(page.findAll("Head").size(), 1);
         QCOMPARE(page.findAll("Page").size(), 1);
         QCOMPARE(page.find("Page")->text, QString::number(page.number));
-        QCOMPARE(page.find("Today")->text, QLocale().toString(QDate(2026, 12, 10),
-                                                               QLocale::ShortFormat));
+        QCOMPARE(page.find("Today")->text,
+                 QLocale().toString(QDate(2026, 12, 10), QLocale::ShortFormat));
         for (const PlacedElement* row : page.findAll("Row")) {
             QCOMPARE(row->text, QStringLiteral("Row %1").arg(rowsPlaced++));
             // Nothing runs into the footer.
@@ -216,7 +221,8 @@ void TestReportEngine::hooksRunAroundARun()
 void TestReportEngine::labelWithoutDataSetPrintsOnce()
 {
     ReportLayout layout;
-    layout.bands = {{BandKind::Detail, 50,
+    layout.bands = {{BandKind::Detail,
+                     50,
                      {textElement("Bound", "NAZEV", {0, 0, 50, 5}, ElementKind::Field),
                       textElement("Unbound", "NAZEV", {0, 10, 50, 5}, ElementKind::Field)},
                      {}}};

@@ -16,8 +16,8 @@ bool isOffBand(const Element& element, const Band& band, qreal bandWidth)
     const QRectF area(0, 0, bandWidth, band.height);
     const QRectF box = element.box;
     // A line has no extent across itself; it prints while it lies on the band.
-    return box.right() < area.left() || box.left() > area.right() ||
-           box.bottom() < area.top() || box.top() > area.bottom();
+    return box.right() < area.left() || box.left() > area.right() || box.bottom() < area.top() ||
+           box.top() > area.bottom();
 }
 } // namespace
 
@@ -83,8 +83,8 @@ qreal ReportEngine::textHeight(const FontSpec& font, qreal width, const QString&
     device.setDotsPerMeterY(dotsPerMetre);
     const QFontMetricsF metrics(font.toFont(), &device);
     const qreal scale = kMeasureDpi / kMmPerInch;
-    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width * scale, 1e6),
-                                               Qt::TextWordWrap, text.isEmpty() ? " " : text);
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width * scale, 1e6), Qt::TextWordWrap,
+                                               text.isEmpty() ? " " : text);
     return needed.height() / scale;
 }
 

@@ -41,7 +41,7 @@ struct Element final
 {
     QString name;
     ElementKind kind = ElementKind::Text;
-    QRectF box; // left, top, width, height from the band's top-left corner
+    QRectF box;     // left, top, width, height from the band's top-left corner
     QString text;   // the caption, or the field name of a Field
     QString source; // the bound record a Field reads; empty: the report's data set
     FontSpec font;

@@ -88,7 +88,8 @@ void ReportPainter::paintText(QPainter& painter, const PlacedElement& element, c
 }
 
 bool ReportPainter::paint(QPagedPaintDevice& device, const LaidOutReport& report,
-                          const QPointF& offset, int from, int to)
+                          const QPointF& offset, int from, int to,
+                          const std::function<bool(int page)>& progress)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -97,6 +98,10 @@ bool ReportPainter::paint(QPagedPaintDevice& device, const LaidOutReport& report
     const int first = from > 0 ? from : 1;
     const int last = to > 0 ? std::min<int>(to, report.pages.size()) : int(report.pages.size());
     for (int number = first; number <= last; ++number) {
+        if (progress && !progress(number)) {
+            painter.end();
+            return false;
+        }
         if (number > first)
             device.newPage();
         paintPage(painter, report.pages.at(number - 1), dotsPerMm, offset);

@@ -20,8 +20,10 @@ public:
 
     // Every page on a paged device (a PDF writer, a printer set to full page);
     // the pages between `from` and `to` (1-based, inclusive), all when 0.
+    // `progress` hears of each page before it is painted and may stop the run.
     static bool paint(QPagedPaintDevice& device, const LaidOutReport& report,
-                      const QPointF& offset = {}, int from = 0, int to = 0);
+                      const QPointF& offset = {}, int from = 0, int to = 0,
+                      const std::function<bool(int page)>& progress = {});
 
     // The report as a PDF file at `path`; false when the file cannot be written.
     static bool writePdf(const LaidOutReport& report, const QString& path,
