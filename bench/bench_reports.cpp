@@ -7,6 +7,7 @@
 #include "ProgramLayout.h"
 #include "ReportPainter.h"
 #include "TDataModule1.h"
+#include "TNahledSestavy.h"
 #include "TPopiskaReport.h"
 #include "TTable.h"
 
@@ -88,8 +89,29 @@ void BM_TrayInlayToPdf(benchmark::State& state)
     labelToPdf<TTiskCD2Dialog>(state);
 }
 
+// The preview of a booklet from the choice to its first page on the screen.
+void BM_BookletPreviewOpens(benchmark::State& state)
+{
+    Carriers& c = carriers();
+    TTiskCD1Dialog label(c.ini);
+    for (auto _ : state) {
+        label.bind(QStringLiteral("Table1"), c.data->slotTable(1));
+        const auto report = label.prepare();
+        if (!report) {
+            state.SkipWithError("label not produced");
+            break;
+        }
+        auto* preview = new TNahledSestavy(*report, nullptr, c.ini);
+        preview->show();
+        QCoreApplication::processEvents();
+        preview->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_BookletPreviewOpens)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CassetteCardToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BookletToPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrayInlayToPdf)->Unit(benchmark::kMillisecond);

@@ -127,8 +127,9 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
     QCOMPARE(windows,
              (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
                           "EditaceDialog", "HlavniDialog",
-                          "IniDialog", "JmenoDialog", "NapovedaDialog", "NovyDialog",
-                          "OProgramuDialog", "OtevreniDialog", "PomocnikDialog", "TipyDialog",
+                          "IniDialog", "JmenoDialog", "NahledDialog", "NapovedaDialog",
+                          "NovyDialog", "OProgramuDialog", "ObrazekDialog", "OtevreniDialog",
+                          "PomocnikDialog", "PopiskyDialog", "PrevDialog", "TipyDialog",
                           "UvitaniDialog", "VymazatDialog", "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
