@@ -8,6 +8,7 @@
 #include "TObrazekDialog.h"
 #include "TPrevDialog.h"
 #include "TVymazatDialog.h"
+#include "TZpravaDialog.h"
 
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
@@ -104,6 +105,11 @@ void Aplikace::createPomocnik()
 void Aplikace::createNovy()
 {
     m_databases = std::make_unique<DatabaseWindows>(*m_hlavni);
+    // Failures that no dialog of their own reports come up in the message balloon.
+    connect(m_hlavni.get(), &THlavniDialog::errorReported, m_databases.get(),
+            [databases = m_databases.get()](const Status& status) {
+                databases->zpravaDialog()->ukazat(status);
+            });
     m_databases->createNovy();
     TNovyDialog* novy = m_databases->novyDialog();
     m_hlavni->route(QStringLiteral("MS1"), novy, [novy] { novy->ask(); });
@@ -187,9 +193,7 @@ void Aplikace::createDotazOdstranit()
 void Aplikace::createSestavy()
 {
     THlavniDialog* hlavni = m_hlavni.get();
-    m_reports = std::make_unique<ReportWindows>(
-        *hlavni, hlavni, [hlavni] { return hlavni->printer(); },
-        [hlavni] { return hlavni->kindChoice(); });
+    m_reports = std::make_unique<ReportWindows>(*hlavni, hlavni);
     ReportWindows* reports = m_reports.get();
     m_hlavni->route(QStringLiteral("MS4"), reports,
                     [reports] { reports->openChooser(TNahledDialog::Mode::Preview); });

@@ -16,7 +16,8 @@ bool PrinterSetup::exec(QPrinter* printer, QWidget* parent)
     dialog.setWindowTitle(QStringLiteral("Nastavení tiskárny"));
     // Choosing the printer and its paper only; what to print is chosen later.
     dialog.setOptions({});
-    // The confirming button keeps the choice; nothing is printed yet.
+    // The confirming button keeps the choice; nothing is printed yet. The
+    // platform's dialog offers no handle on its buttons but its children.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));

@@ -28,7 +28,7 @@ RecordCommands::RecordCommands(THlavniDialog& hlavni, QObject* parent)
     connect(dokumenty, &QMdiArea::subWindowActivated, this, &RecordCommands::applyRules);
     // Opening Nástroje enables the genre choice for any database window; the
     // kind of the carrier in front has the last word.
-    if (auto* tools = hlavni.findChild<QMenu*>(QStringLiteral("MenuNastroje")))
+    if (QMenu* tools = hlavni.mainMenu(QStringLiteral("MenuNastroje")))
         connect(tools, &QMenu::aboutToShow, this, &RecordCommands::applyGenreChoice);
 }
 

@@ -9,6 +9,7 @@
 #include "DockKeeper.h"
 #include "IniFile.h"
 #include "InstanceGuard.h"
+#include "KindChoice.h"
 #include "Obrazky.h"
 #include "PrinterSetup.h"
 #include "TDataModule1.h"
@@ -212,8 +213,17 @@ void THlavniDialog::createChoiceGroups()
 {
     m_kinds = new QActionGroup(this);
     m_genres = new QActionGroup(this);
-    for (const auto& [item, filter] : kindFilters())
-        m_kinds->addAction(m_router->action(item));
+    m_kindChoice = new KindChoice(this);
+    for (const auto& [item, filter] : kindFilters()) {
+        QAction* kind = m_router->action(item);
+        m_kinds->addAction(kind);
+        // However the tick moves, the windows that follow the choice hear of it.
+        connect(kind, &QAction::toggled, m_kindChoice,
+                [choice = m_kindChoice, name = item](bool on) {
+                    if (on)
+                        choice->setItem(name);
+                });
+    }
     m_genres->addAction(m_router->action(QStringLiteral("D0")));
     for (int i = 1; m_router->action(QStringLiteral("DR%1").arg(i)); ++i)
         m_genres->addAction(m_router->action(QStringLiteral("DR%1").arg(i)));
@@ -230,6 +240,7 @@ void THlavniDialog::createMenus()
         const Menu* definition = menu(name);
         QMenu* top = menuBar()->addMenu(definition->caption);
         top->setObjectName(name);
+        m_menus.insert(name, top);
         top->menuAction()->setObjectName(name);
         top->menuAction()->setStatusTip(definition->hint);
         fillMenu(top, *definition);
@@ -242,9 +253,9 @@ void THlavniDialog::fillMenu(QMenu* into, const Menu& definition)
         if (name == QLatin1String("-")) {
             into->addSeparator();
         } else if (name == QLatin1String("OknaOddelovac")) {
-            QAction* separator = into->addSeparator();
-            separator->setObjectName(name);
-            separator->setVisible(false);
+            m_windowSeparator = into->addSeparator();
+            m_windowSeparator->setObjectName(name);
+            m_windowSeparator->setVisible(false);
         } else if (const Menu* sub = menu(name)) {
             const Command* title = command(name);
             QMenu* submenu = into->addMenu(title->caption);
@@ -284,6 +295,7 @@ void THlavniDialog::createSideBar()
     m_lookOut->setStatusTip(defaultHint());
     for (const Page& page : sideBarPages()) {
         const int index = m_lookOut->addPage(page.name, page.caption, page.hint);
+        m_parts.insert(page.name, m_lookOut->page(index));
         for (const Button& button : page.buttons) {
             QAction* item = buttonAction(button);
             item->setText(button.caption);
@@ -330,6 +342,7 @@ QToolBar* THlavniDialog::createToolBar(const ToolBar& definition)
     bar->toggleViewAction()->setVisible(false);
     addToolBar(Qt::TopToolBarArea, bar);
     m_toolBars.insert(definition.name, bar);
+    m_parts.insert(definition.name, bar);
     return bar;
 }
 
@@ -478,7 +491,7 @@ void THlavniDialog::routeOwnCommands()
 void THlavniDialog::connectMenus()
 {
     auto aboutToShow = [this](const char* name, void (THlavniDialog::*update)()) {
-        if (auto* target = findChild<QMenu*>(QString::fromLatin1(name)))
+        if (QMenu* target = mainMenu(QString::fromLatin1(name)))
             connect(target, &QMenu::aboutToShow, this, update);
     };
     aboutToShow("MenuSoubor", &THlavniDialog::updateFileMenu);
@@ -541,19 +554,14 @@ void THlavniDialog::syncWindowList()
             item->setText(listedName(window));
         any = any || window;
     }
-    if (auto* separator = findChild<QAction*>(QStringLiteral("OknaOddelovac")))
-        separator->setVisible(any);
+    if (m_windowSeparator)
+        m_windowSeparator->setVisible(any);
 }
 
 void THlavniDialog::updateDatabasePanel()
 {
     QMdiSubWindow* current = m_dokumenty->currentDatabaseWindow();
     m_stav->setDatabase(TDokumenty::slotOf(current), current ? current->windowTitle() : QString());
-}
-
-QString THlavniDialog::kindChoice() const
-{
-    return m_kinds->checkedAction() ? m_kinds->checkedAction()->objectName() : QString();
 }
 
 QString THlavniDialog::genreChoice() const
@@ -765,11 +773,11 @@ void THlavniDialog::setCommandAvailable(const QString& name, bool available)
 
 void THlavniDialog::setPartEnabled(const QString& name, bool enabled)
 {
-    if (auto* menu = findChild<QMenu*>(name)) {
+    if (QMenu* menu = mainMenu(name)) {
         menu->menuAction()->setEnabled(enabled);
         return;
     }
-    if (auto* part = findChild<QWidget*>(name))
+    if (QWidget* part = m_parts.value(name))
         part->setEnabled(enabled);
 }
 

@@ -2,6 +2,7 @@
 
 #include "HlavniSluzby.h"
 #include "ProgramFolder.h"
+#include "Status.h"
 #include "TPomocnikDialog.h"
 
 #include <QHash>
@@ -15,6 +16,7 @@ class CommandRouter;
 class HelpWindows;
 class DockKeeper;
 class InstanceGuard;
+class KindChoice;
 class QActionGroup;
 class QLineEdit;
 class QMdiSubWindow;
@@ -71,10 +73,9 @@ public:
     TDokumenty* dokumenty() const { return m_dokumenty; }
     TStavovyRadek* stavovyRadek() const { return m_stav; }
     QToolBar* toolBar(const QString& name) const { return m_toolBars.value(name); }
-    // The printer chosen in the printer set-up, for the reports.
-    QPrinter* printer() const { return m_printer.get(); }
-    // The ticked items of the kind and genre choices ("N0", "DR5").
-    QString kindChoice() const;
+    // A menu of the menu bar by its name ("MenuNastroje").
+    QMenu* mainMenu(const QString& name) const { return m_menus.value(name); }
+    // The ticked item of the genre choice ("D0", "DR5").
     QString genreChoice() const;
 
     QMenu* createPopupMenu() override;
@@ -82,6 +83,8 @@ public:
 signals:
     // The window has closed for good: the program ends.
     void ended();
+    // A failure for the message balloon.
+    void errorReported(const Status& status);
 
 public:
     // HlavniSluzby
@@ -100,6 +103,11 @@ public:
     void setCommandAvailable(const QString& name, bool available) override;
     void setPartEnabled(const QString& name, bool enabled) override;
     void closeMain() override;
+    void reportError(const Status& status) override { emit errorReported(status); }
+    QPrinter* printer() const override { return m_printer.get(); }
+    KindChoice& kindChoice() const override { return *m_kindChoice; }
+    ReportMode reportMode() const override { return m_reportMode; }
+    void setReportMode(ReportMode mode) override { m_reportMode = mode; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -165,6 +173,12 @@ private:
     QActionGroup* m_kinds = nullptr;
     QActionGroup* m_genres = nullptr;
     QHash<QString, QToolBar*> m_toolBars;
+    QHash<QString, QMenu*> m_menus;
+    // Toolbars and side-bar pages that the database windows enable as a whole.
+    QHash<QString, QWidget*> m_parts;
+    QAction* m_windowSeparator = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    KindChoice* m_kindChoice = nullptr;
+    ReportMode m_reportMode = ReportMode::Preview;
     bool m_shownBefore = false;
 };

@@ -25,6 +25,8 @@ public:
     void addButton(int page, QAction* action);
 
     int pageCount() const { return int(m_pages.size()); }
+    // The page as a whole, header and buttons, for enabling it at once.
+    QWidget* page(int index) const { return m_pages.value(index).frame; }
     int currentPage() const { return m_current; }
     void setCurrentPage(int page);
 

@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "BalloonRule.h"
+#include "KindChoice.h"
 #include "PrinterSetup.h"
 #include "TDokumenty.h"
 #include "TStavovyRadek.h"
@@ -457,11 +458,15 @@ void TestHlavniDialog::genreAndKindChoices()
     QCOMPARE(m_main->window->findChild<QAction*>("DR17")->statusTip(),
              QStringLiteral("Vybere jaz"));
     QCOMPARE(m_main->window->genreChoice(), QStringLiteral("D0"));
-    QCOMPARE(m_main->window->kindChoice(), QStringLiteral("N0"));
+    QCOMPARE(m_main->window->kindChoice().item(), QStringLiteral("N0"));
+    QSignalSpy kindChanged(&m_main->window->kindChoice(), &KindChoice::changed);
     TRIGGER(m_main->window, "DR5");
     TRIGGER(m_main->window, "NO3");
+    TRIGGER(m_main->window, "NO3");
+    QCOMPARE(kindChanged.count(), 1);
+    QCOMPARE(kindChanged.first().first().toString(), QStringLiteral("NO3"));
     QCOMPARE(m_main->window->genreChoice(), QStringLiteral("DR5"));
-    QCOMPARE(m_main->window->kindChoice(), QStringLiteral("NO3"));
+    QCOMPARE(m_main->window->kindChoice().item(), QStringLiteral("NO3"));
     QVERIFY(!m_main->window->findChild<QAction*>("D0")->isChecked());
     QVERIFY(!m_main->window->findChild<QAction*>("N0")->isChecked());
 }

@@ -3,6 +3,7 @@
 #include "DatabaseFolder.h"
 #include "DatabaseWindows.h"
 #include "OptionalDatabases.h"
+#include "StandInPane.h"
 #include "TDatabazeDialog.h"
 #include "TDokumenty.h"
 #include "TDotazKonecDialog.h"
@@ -58,18 +59,10 @@ private:
     THlavniDialog* m_main;
 };
 
-// A stand-in for the record editor: the evidence-number editor and the
-// total, enabled as while a record is edited.
-QWidget* editingStandIn()
+// A stand-in for the record editor while a record is edited.
+StandInPane* editingStandIn()
 {
-    auto* editor = new QWidget;
-    auto* layout = new QVBoxLayout(editor);
-    for (const char* name : {"C1", "S1", "M1"}) {
-        auto* line = new QLineEdit(editor);
-        line->setObjectName(name);
-        layout->addWidget(line);
-    }
-    return editor;
+    return new StandInPane(true);
 }
 
 const QString kStandard = QStringLiteral("Standardní databáze programu Fonarium");
@@ -489,7 +482,7 @@ void TestDatabazeDialog::editorBringsItsRecordMenu()
 {
     TDatabazeDialog* opened = open(1);
     QVERIFY(opened);
-    auto* editor = new QWidget;
+    auto* editor = new StandInPane;
     auto* menu = new QMenu(editor);
     menu->setObjectName("PopupMenu1");
     menu->addAction(QStringLiteral("Nový záznam"));
@@ -536,11 +529,11 @@ void TestDatabazeDialog::loanCardShutsTheRecordCommands()
     createOptional(1, QStringLiteral("Vedle"));
     TDatabazeDialog* other = open(2);
     QVERIFY(standard && other);
-    auto* card = new QWidget;
-    auto* panel = new QWidget(card);
-    panel->setObjectName("Panel10");
-    standard->setEditor(card);
+    auto* pane = new StandInPane;
+    pane->plugLoanCard(new StandInLoanCard(true, false));
+    standard->setEditor(pane);
     QVERIFY(standard->isLoanCardShown());
+    QVERIFY(!standard->isLoanCardEditing());
     main()->dokumenty()->setActiveSubWindow(standard);
     QCOMPARE(standard->currentPopupMenu(), standard->popupMenu2());
     for (const char* part : {"DatabazeL", "StandardniL", "LookOutPage1", "LookOutPage2"})

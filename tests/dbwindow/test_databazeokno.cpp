@@ -1,8 +1,10 @@
 #include "DatabaseFolder.h"
 #include "FakeSluzby.h"
 #include "OptionalDatabases.h"
+#include "StandInPane.h"
 #include "TDatabazeDialog.h"
 #include "TDotazKonecDialog.h"
+#include "TInfoOtevritDialog.h"
 #include "TTable.h"
 #include "TZaznamPrehled.h"
 
@@ -27,9 +29,13 @@ private slots:
     void closingForGoodHandsEverythingBack_data();
     void closingForGoodHandsEverythingBack();
     void editedLoanCardKeepsTheWindow();
+    void loanCardWritingASurnameKeepsTheTable_data();
+    void loanCardWritingASurnameKeepsTheTable();
     void recordMenuGoesWithItsEditor();
     void newEditorDropsTheOldSaver();
     void overviewFollowsTheCursor();
+    void progressWindowClosesWhateverTheWorkDoes_data();
+    void progressWindowClosesWhateverTheWorkDoes();
 
 private:
     TDatabazeDialog* openWindow(int slot);
@@ -157,10 +163,10 @@ void TestDatabazeOkno::editedLoanCardKeepsTheWindow()
 {
     TDatabazeDialog* window = openWindow(2);
     QVERIFY(window);
-    auto* card = new QWidget;
-    auto* undo = new QLineEdit(card);
-    undo->setObjectName("TD5");
-    window->setEditor(card);
+    auto* pane = new StandInPane;
+    auto* card = new StandInLoanCard(true, true);
+    pane->plugLoanCard(card);
+    window->setEditor(pane);
     QVERIFY(window->isLoanCardEditing());
     QVERIFY(!window->isRecordEditing());
     QSignalSpy warning(window, &TDatabazeDialog::loanCardWarningNeeded);
@@ -170,8 +176,44 @@ void TestDatabazeOkno::editedLoanCardKeepsTheWindow()
     QVERIFY(!m_dotaz->isVisible());
     QCOMPARE(m_folder->key("Otevreni", "Databaze2"), QStringLiteral("1"));
     QVERIFY(window->table()->isActive());
-    undo->setEnabled(false);
+    card->undo->setEnabled(false);
     QVERIFY(window->close());
+}
+
+void TestDatabazeOkno::loanCardWritingASurnameKeepsTheTable_data()
+{
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("surnameEdited");
+    QTest::newRow("saved, surname edited") << true << true;
+    QTest::newRow("saved, surname done") << true << false;
+    QTest::newRow("dropped, surname edited") << false << true;
+    QTest::newRow("dropped, surname done") << false << false;
+}
+
+// The card goes on working on the record after the record's own question is
+// answered, so the table stays open exactly while its surname is written.
+void TestDatabazeOkno::loanCardWritingASurnameKeepsTheTable()
+{
+    QFETCH(bool, saved);
+    QFETCH(bool, surnameEdited);
+    m_folder->addCarriers("AudioS.dbf", {"Půjčená"});
+    TDatabazeDialog* window = openWindow(1);
+    QVERIFY(window);
+    auto* pane = new StandInPane(true);
+    auto* card = new StandInLoanCard(true, true);
+    card->surname->setEnabled(surnameEdited);
+    pane->plugLoanCard(card);
+    window->setEditor(pane);
+    QCOMPARE(pane->recordSlot(), 1);
+    QVERIFY(window->table()->first());
+    QVERIFY(window->table()->edit());
+    if (saved)
+        QVERIFY(window->saveAndClose());
+    else
+        window->discardAndClose();
+    QVERIFY(!window->isRecordEditing());
+    QCOMPARE(window->table()->isActive(), surnameEdited);
+    QVERIFY(!pane->isEditing());
 }
 
 void TestDatabazeOkno::recordMenuGoesWithItsEditor()
@@ -180,7 +222,7 @@ void TestDatabazeOkno::recordMenuGoesWithItsEditor()
     QVERIFY(window);
     QMenu* own = window->popupMenu1();
     QCOMPARE(own->objectName(), QStringLiteral("PopupMenu1"));
-    auto* editor = new QWidget;
+    auto* editor = new StandInPane;
     auto* menu = new QMenu(editor);
     menu->setObjectName("PopupMenu1");
     window->setEditor(editor);
@@ -188,7 +230,7 @@ void TestDatabazeOkno::recordMenuGoesWithItsEditor()
     QCOMPARE(window->popupMenu1(), menu);
     QCOMPARE(window->currentPopupMenu(), menu);
     QCOMPARE(window->findChildren<QMenu*>("PopupMenu1").size(), 1);
-    window->setEditor(new QWidget);
+    window->setEditor(new StandInPane);
     QCOMPARE(window->popupMenu1(), own);
     QCOMPARE(window->currentPopupMenu(), own);
     QCOMPARE(window->findChildren<QMenu*>("PopupMenu1"), QList<QMenu*>{own});
@@ -206,7 +248,7 @@ void TestDatabazeOkno::newEditorDropsTheOldSaver()
         return Status::ok();
     });
     // The saver belonged to the editor that is now gone: the window stamps and posts itself.
-    window->setEditor(new QWidget);
+    window->setEditor(new StandInPane);
     QVERIFY(window->table()->first());
     QVERIFY(window->table()->edit());
     QVERIFY(window->table()->setFieldText("NAZEV", "Uloženo oknem"));
@@ -234,6 +276,46 @@ void TestDatabazeOkno::overviewFollowsTheCursor()
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Dvě"));
     table->close();
     QCOMPARE(overview.shownText("NAZEV"), QString());
+}
+
+void TestDatabazeOkno::progressWindowClosesWhateverTheWorkDoes_data()
+{
+    QTest::addColumn<int>("phases");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<int>("lastPosition");
+    QTest::newRow("all phases") << 7 << false << 100;
+    QTest::newRow("more steps than phases") << 9 << false << 100;
+    QTest::newRow("gives up after the third") << 3 << true << 42;
+    QTest::newRow("gives up at once") << 0 << true << 0;
+}
+
+void TestDatabazeOkno::progressWindowClosesWhateverTheWorkDoes()
+{
+    QFETCH(int, phases);
+    QFETCH(bool, fails);
+    QFETCH(int, lastPosition);
+    m_sluzby->slot = 1;
+    QPointer<TInfoOtevritDialog> progress = new TInfoOtevritDialog(*m_sluzby);
+    QVERIFY(!m_sluzby->mainEnabled);
+    QVERIFY(m_sluzby->isIndicatorVisible("SBO3"));
+    progress->setText(QStringLiteral("Rock"));
+    int seen = -1;
+    bool shownDuringWork = false;
+    const Status s = progress->run([&]() -> Status {
+        for (int i = 0; i < phases; ++i)
+            progress->nextPhase();
+        seen = progress->progress();
+        shownDuringWork = progress->isVisible();
+        return fails ? Status::error(QStringLiteral("Nejde to.")) : Status::ok();
+    });
+    QCOMPARE(bool(s), !fails);
+    QCOMPARE(seen, lastPosition);
+    QVERIFY(shownDuringWork);
+    QCOMPARE(m_sluzby->sounds, QStringList{"Info.wav"});
+    QVERIFY(m_sluzby->mainEnabled);
+    QVERIFY(!m_sluzby->isIndicatorVisible("SBO3"));
+    QVERIFY(m_sluzby->isIndicatorVisible("SBO10"));
+    QTRY_VERIFY(!progress);
 }
 
 QTEST_MAIN(TestDatabazeOkno)

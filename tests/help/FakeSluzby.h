@@ -4,7 +4,9 @@
 #include "BalloonRule.h"
 #include "HlavniSluzby.h"
 #include "IniFile.h"
+#include "KindChoice.h"
 #include "ProgramFolder.h"
+#include "Status.h"
 #include "TDataModule1.h"
 
 #include <QMdiSubWindow>
@@ -95,6 +97,11 @@ public:
             disabledParts.insert(name);
     }
     void closeMain() override { log.append(QStringLiteral("close main")); }
+    void reportError(const Status& status) override { errors.append(status.message()); }
+    QPrinter* printer() const override { return chosenPrinter; }
+    KindChoice& kindChoice() const override { return *m_kinds; }
+    ReportMode reportMode() const override { return mode; }
+    void setReportMode(ReportMode wanted) override { mode = wanted; }
 
     static bool sameRule(const BalloonRule& a, const BalloonRule& b)
     {
@@ -113,12 +120,16 @@ public:
     QList<BalloonRule> rules;
     QStringList sounds;
     QStringList log;
+    QStringList errors;
     int slot = 0;
     QList<QPointer<QMdiSubWindow>> documents;
     QSet<QString> unavailable;
     QSet<QString> disabledParts;
+    QPrinter* chosenPrinter = nullptr;
+    ReportMode mode = ReportMode::Preview;
 
 private:
     ProgramFolder m_folder;
     std::unique_ptr<TDataModule1> m_data;
+    std::unique_ptr<KindChoice> m_kinds = std::make_unique<KindChoice>();
 };

@@ -272,7 +272,7 @@ QMenu* TZaznamEditor::popupMenu() const
 
 bool TZaznamEditor::isEditing() const
 {
-    return m_number->isEnabled();
+    return m_number->isEnabledTo(this);
 }
 
 QString TZaznamEditor::kindText() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldBinding.h"
+#include "RecordPane.h"
 #include "Status.h"
 
 #include <QList>
@@ -34,7 +35,7 @@ struct KindLayout;
 // written into the record as it is typed and once more, in full, when the
 // record is saved. A text the table cannot take stays in its editor until
 // the user corrects it or undoes the record.
-class TZaznamEditor final : public QWidget
+class TZaznamEditor final : public QWidget, public RecordPane
 {
     Q_OBJECT
 
@@ -47,8 +48,11 @@ public:
     // PopupMenu1, shown by a right click on the editor.
     QMenu* popupMenu() const;
 
-    // A record is being edited or created: the evidence number editor C1 is enabled.
-    bool isEditing() const;
+    QWidget* paneWidget() override { return this; }
+    // A record is being edited or created: the evidence number editor C1 is
+    // enabled, whatever a dialog over the window does to the window.
+    bool isEditing() const override;
+    void setRecordEditorsEnabled(bool enabled) override { setEditorsEnabled(enabled); }
     QString kindText() const;
     // The genre choice of the reports makes no sense for data carriers.
     bool allowsGenreChoice() const { return m_genreChoice; }

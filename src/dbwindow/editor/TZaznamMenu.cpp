@@ -45,6 +45,7 @@ void TZaznamMenu::addItems(QMenu* menu, std::initializer_list<Item> items)
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setStatusTip(QString::fromUtf8(entry.hint));
         action->setToolTip(action->statusTip());
+        m_items.insert(action->objectName(), action);
     }
 }
 
@@ -52,5 +53,5 @@ QAction* TZaznamMenu::item(const QString& name) const
 {
     if (name == QLatin1String("MP"))
         return m_goTo->menuAction();
-    return findChild<QAction*>(name);
+    return m_items.value(name);
 }

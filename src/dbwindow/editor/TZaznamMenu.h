@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMenu>
 
 class QAction;
@@ -30,4 +31,5 @@ private:
     void addItems(QMenu* menu, std::initializer_list<Item> items);
 
     QMenu* m_goTo = nullptr;
+    QHash<QString, QAction*> m_items;
 };

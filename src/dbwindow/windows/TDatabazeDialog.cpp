@@ -146,14 +146,17 @@ void TDatabazeDialog::setDatabaseName(const QString& name)
         setWindowTitle(name);
 }
 
-void TDatabazeDialog::setEditor(QWidget* editor)
+void TDatabazeDialog::setEditor(RecordPane* pane)
 {
+    QWidget* editor = pane ? pane->paneWidget() : nullptr;
     if (!editor || editor == m_editor)
         return;
     // What the old editor left with the window went with it.
     delete m_editor;
     m_saver = {};
     m_editor = editor;
+    m_pane = pane;
+    pane->setRecordSlot(slot());
     m_layout->addWidget(editor);
     editor->show();
 }
@@ -184,54 +187,22 @@ QMenu* TDatabazeDialog::popupMenu1() const
     return m_recordMenu ? m_recordMenu.data() : m_popup1;
 }
 
-const QStringList& TDatabazeDialog::recordEditorNames()
-{
-    static const QStringList names = [] {
-        QStringList list{"C1", "D1", "D2", "N1", "J1", "I1", "F1", "P1"};
-        for (int i = 1; i <= 30; ++i)
-            list << QStringLiteral("M%1").arg(i) << QStringLiteral("T%1").arg(i);
-        return list;
-    }();
-    return names;
-}
-
-bool TDatabazeDialog::childEnabled(const char* name) const
-{
-    const QString objectName = QString::fromLatin1(name);
-    // Measured against the window itself: a dialog that disables the main
-    // window does not end the editing.
-    if (const auto* widget = findChild<QWidget*>(objectName))
-        return widget->isEnabledTo(this);
-    if (const auto* action = findChild<QAction*>(objectName))
-        return action->isEnabled();
-    return false;
-}
-
 bool TDatabazeDialog::isRecordEditing() const
 {
-    return childEnabled("C1");
+    const RecordPane* pane = recordPane();
+    return pane && pane->isEditing();
 }
 
-bool TDatabazeDialog::isLoanCardShown() const
+RecordPane::LoanCard TDatabazeDialog::loanCardState() const
 {
-    const auto* panel = findChild<QWidget*>(QStringLiteral("Panel10"));
-    return panel && panel->isVisibleTo(this);
-}
-
-bool TDatabazeDialog::isLoanCardEditing() const
-{
-    return childEnabled("TD5");
+    const RecordPane* pane = recordPane();
+    return pane ? pane->loanCardState() : RecordPane::LoanCard::None;
 }
 
 void TDatabazeDialog::setRecordEditorsEnabled(bool enabled)
 {
-    for (const QString& name : recordEditorNames()) {
-        if (auto* editor = findChild<QWidget*>(name))
-            editor->setEnabled(enabled);
-    }
-    // The total is filled by saving and never typed.
-    if (auto* total = findChild<QWidget*>(QStringLiteral("S1")); total && !enabled)
-        total->setEnabled(false);
+    if (RecordPane* pane = recordPane())
+        pane->setRecordEditorsEnabled(enabled);
 }
 
 void TDatabazeDialog::setClientSize(const QSize& size)
@@ -315,7 +286,7 @@ void TDatabazeDialog::closeForGood()
 void TDatabazeDialog::closeTableUnlessLoanCardEdited()
 {
     // The loan card keeps working on the record while its surname is being edited.
-    if (!childEnabled("DBEdit2")) {
+    if (const RecordPane* pane = recordPane(); !pane || !pane->loanCardHoldsRecord()) {
         if (TTable* own = table())
             own->close();
     }

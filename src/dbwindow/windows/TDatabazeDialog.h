@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordPane.h"
 #include "Status.h"
 
 #include <QMdiSubWindow>
@@ -19,10 +20,8 @@ class TTable;
 // while its database is open: the chooser creates it after opening the table,
 // and closing it for good closes the table and frees the window.
 //
-// Its state is read from the controls the record editor puts into it: a
-// record is being edited while the evidence-number editor `C1` is enabled,
-// the loan card is shown while `Panel10` is visible and edited while its
-// undo button `TD5` is enabled.
+// Its state is what its record pane says: whether a record is being edited,
+// and whether the loan card over it is shown or being edited.
 class TDatabazeDialog : public QMdiSubWindow
 {
     Q_OBJECT
@@ -53,9 +52,11 @@ public:
     const QString& databaseName() const { return m_databaseName; }
     void setDatabaseName(const QString& name);
 
-    // The record editor fills the client area in place of the read-only view.
-    void setEditor(QWidget* editor);
+    // The record editor fills the client area in place of the read-only view;
+    // the window owns the pane from then on.
+    void setEditor(RecordPane* pane);
     QWidget* editor() const { return m_editor; }
+    RecordPane* recordPane() const { return m_editor ? m_pane : nullptr; }
 
     // The record editor's record menu takes the place of the empty PopupMenu1.
     void setRecordMenu(QMenu* menu);
@@ -69,12 +70,10 @@ public:
     // PopupMenu2 while the loan card is shown, PopupMenu1 otherwise.
     QMenu* currentPopupMenu() const { return m_loanCardMenu ? m_popup2 : popupMenu1(); }
 
-    virtual bool isRecordEditing() const;
-    virtual bool isLoanCardShown() const;
-    virtual bool isLoanCardEditing() const;
-    // Every record editor of the record editor, `S1` included when disabling.
-    virtual void setRecordEditorsEnabled(bool enabled);
-    static const QStringList& recordEditorNames();
+    bool isRecordEditing() const;
+    RecordPane::LoanCard loanCardState() const;
+    bool isLoanCardShown() const { return loanCardState() != RecordPane::LoanCard::None; }
+    bool isLoanCardEditing() const { return loanCardState() == RecordPane::LoanCard::Editing; }
 
     // Shows the window in front of the others with its client area sized.
     void ukazat();
@@ -106,7 +105,7 @@ private:
     void closeForGood();
     void closeTableUnlessLoanCardEdited();
     Status stampAndPost();
-    bool childEnabled(const char* name) const;
+    void setRecordEditorsEnabled(bool enabled);
     void setClientSize(const QSize& size);
 
     const Hodnoty& m_hodnoty;
@@ -115,7 +114,8 @@ private:
     QString m_databaseName;
     QWidget* m_plocha = nullptr;
     QVBoxLayout* m_layout = nullptr;
-    QWidget* m_editor = nullptr;
+    QPointer<QWidget> m_editor;
+    RecordPane* m_pane = nullptr;
     QMenu* m_popup1 = nullptr;
     QPointer<QMenu> m_recordMenu;
     std::shared_ptr<const QObject*> m_recordMenuObject = std::make_shared<const QObject*>(nullptr);

@@ -74,34 +74,37 @@ TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
         return nullptr;
     auto* progress = new TInfoOtevritDialog(sluzby());
     progress->setText(name);
-    progress->start();
-    progress->setProgress(14);
-    if (Status s = openTable(slot, *table, *progress); !s) {
-        progress->finish();
+    TDatabazeDialog* window = nullptr;
+    const Status s = progress->run([&]() -> Status {
+        progress->nextPhase();
+        if (Status opened = openTable(slot, *table, *progress); !opened)
+            return opened;
+        progress->nextPhase();
+        window = createWindow(slot, name);
+        progress->nextPhase();
+        return Status::ok();
+    });
+    if (!s) {
         emit failed(Status::error(
             QStringLiteral("Databázi „%1“ se nepodařilo otevřít. %2").arg(name, s.message()),
             s.detail()));
         return nullptr;
     }
-    progress->setProgress(84);
-    TDatabazeDialog* window = createWindow(slot, name);
-    progress->setProgress(100);
-    progress->finish();
     window->ukazat();
     emit opened(window);
     return window;
 }
 
 // A table that does not open leaves its key and its table object as they were.
-Status TOtevreniDialog::openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const
+Status TOtevreniDialog::openTable(int slot, TTable& table, ProgressWindow& progress) const
 {
-    progress.setProgress(28);
+    progress.nextPhase();
     writeOpenKey(slot, 1);
-    progress.setProgress(42);
-    progress.setProgress(56);
+    progress.nextPhase();
+    progress.nextPhase();
     const bool openedHere = !table.isActive();
     Status s = openedHere ? table.open() : Status::ok();
-    progress.setProgress(70);
+    progress.nextPhase();
     if (s)
         s = table.first();
     if (!s) {

@@ -9,7 +9,7 @@
 
 class TDatabazeDialog;
 class TDotazKonecDialog;
-class TInfoOtevritDialog;
+class ProgressWindow;
 class TTable;
 
 // The chooser that opens a database: the standard database and the three
@@ -46,7 +46,7 @@ protected:
 
 private:
     bool writeOpenKey(int slot, int value) const;
-    Status openTable(int slot, TTable& table, TInfoOtevritDialog& progress) const;
+    Status openTable(int slot, TTable& table, ProgressWindow& progress) const;
     TDatabazeDialog* createWindow(int slot, const QString& name) const;
 
     QPointer<TDotazKonecDialog> m_dotaz;

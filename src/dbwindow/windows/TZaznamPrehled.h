@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordPane.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -8,8 +10,9 @@ class QLabel;
 class TTable;
 
 // The current record of a table, read-only, as the database window shows it
-// until the record editor takes its place. It follows the table's cursor.
-class TZaznamPrehled final : public QWidget
+// until the record editor takes its place. It follows the table's cursor and
+// never edits.
+class TZaznamPrehled final : public QWidget, public RecordPane
 {
     Q_OBJECT
 
@@ -20,6 +23,10 @@ public:
     explicit TZaznamPrehled(TTable* table, QWidget* parent = nullptr);
 
     QString shownText(const QString& field) const;
+
+    QWidget* paneWidget() override { return this; }
+    bool isEditing() const override { return false; }
+    void setRecordEditorsEnabled(bool) override {}
 
 private:
     void refresh();

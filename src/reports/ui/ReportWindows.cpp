@@ -1,6 +1,7 @@
 #include "ReportWindows.h"
 
 #include "HlavniSluzby.h"
+#include "KindChoice.h"
 #include "TDatabazeDialog.h"
 #include "TNahledSestavy.h"
 #include "TObrazekDialog.h"
@@ -18,17 +19,16 @@ QString kindOf(TDatabazeDialog* window)
 }
 } // namespace
 
-ReportWindows::ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow,
-                             ReportOutput::PrinterSource printer,
-                             TNahledDialog::KindChoice kindChoice, QObject* parent)
+ReportWindows::ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow, QObject* parent)
     : QObject(parent), m_sluzby(sluzby),
-      m_output(std::make_unique<ReportOutput>(sluzby, mainWindow, std::move(printer))),
+      m_output(std::make_unique<ReportOutput>(sluzby, mainWindow,
+                                              [&sluzby] { return sluzby.printer(); })),
       m_nahled(std::make_unique<TNahledDialog>(sluzby)),
       m_popisky(std::make_unique<TPopiskyDialog>(sluzby, *m_output)),
       m_obrazek(std::make_unique<TObrazekDialog>(sluzby)),
       m_prev(std::make_unique<TPrevDialog>(sluzby, mainWindow))
 {
-    m_nahled->setKindChoice(std::move(kindChoice));
+    m_nahled->setKindChoice([&sluzby] { return sluzby.kindChoice().item(); });
     TPopiskyDialog* popisky = m_popisky.get();
     m_nahled->setSecondLevel(
         QStringLiteral("OfficeLabel3"),

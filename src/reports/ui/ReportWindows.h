@@ -18,8 +18,8 @@ class ReportWindows final : public QObject
     Q_OBJECT
 
 public:
-    ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow, ReportOutput::PrinterSource printer,
-                  TNahledDialog::KindChoice kindChoice, QObject* parent = nullptr);
+    // Prints on the printer of the services and follows their kind choice.
+    ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow, QObject* parent = nullptr);
     ~ReportWindows() override;
 
     TNahledDialog* nahled() const { return m_nahled.get(); }

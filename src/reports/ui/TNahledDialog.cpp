@@ -54,6 +54,7 @@ void TNahledDialog::open(Mode mode, int slot, const QString& kind)
         m_kind = kind;
     }
     headingLine(1)->setText(mode == Mode::Preview ? kPreviewLine : kPrintLine);
+    sluzby().setReportMode(mode == Mode::Preview ? ReportMode::Preview : ReportMode::Print);
     setEnabled(true);
     applyAvailability();
     if (!isVisible())

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "DialogGuard.h"
+#include "Status.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class HlavniSluzby;
+class QLabel;
+class TGradientPruh;
+
+// A small frameless window that shows how far a long piece of work has got:
+// a text and a bar from 0 to 100 that steps through the positions of the
+// work's phases. While it is up, its indicator stands in the status bar and
+// the main window does not react; it announces itself with its sound and
+// frees itself when it closes. What differs between the progress windows is
+// given to the constructor; a derived window adds its picture above the text.
+class ProgressWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Phase
+    {
+        int position;
+        QString text; // empty: the text stays as it was
+    };
+    struct Setup
+    {
+        QString name;      // the window's object name
+        QString indicator; // the status-bar indicator shown while it is up
+        QString sound;     // played when it appears
+        QSize size;
+        QList<Phase> phases;
+        bool disablesAssistant = false;
+    };
+
+    ~ProgressWindow() override;
+
+    void setText(const QString& text);
+    QString text() const;
+
+    // Shows the window in front and paints it at once: the work that follows
+    // keeps the event loop busy.
+    void start();
+    // Moves the bar and paints it before the work goes on.
+    void setProgress(int value);
+    int progress() const;
+    // The next phase of the work: the bar moves to its position, its text
+    // replaces the shown one. Past the last phase nothing moves.
+    void nextPhase();
+    int phase() const { return m_phase; }
+
+    // Closes the window and gives the main window back; more calls do nothing.
+    void finish();
+    bool isFinished() const { return m_finished; }
+
+    // Starts, runs the work and finishes whatever the work returns.
+    Status run(const std::function<Status()>& work);
+
+protected:
+    ProgressWindow(HlavniSluzby& sluzby, Setup setup);
+
+    // Where the text and the bar begin; a derived window paints above it.
+    int contentTop() const;
+    virtual void started() {}
+    virtual void stopped() {}
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createContents();
+
+    HlavniSluzby& m_sluzby;
+    const Setup m_setup;
+    DialogGuard m_guard;
+    QLabel* m_text = nullptr;
+    TGradientPruh* m_indikator = nullptr;
+    int m_phase = -1;
+    bool m_finished = false;
+};
