@@ -60,8 +60,10 @@ void SecondCopy::confirm()
     // The figure stood here only for the warning; the running copy's memory of
     // its own figure must survive this copy.
     const IniFile suite(m_folder.suiteIniPath());
+    // Nobody is left to tell of a failure: this copy ends with the warning, and
+    // the running copy writes the key again when it ends.
     if (suite.readString(kSection, kKey) != m_pomocnikBefore)
-        suite.writeString(kSection, kKey, m_pomocnikBefore);
+        (void)suite.writeString(kSection, kKey, m_pomocnikBefore);
     m_warning->hide();
     emit finished();
 }

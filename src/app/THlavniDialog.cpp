@@ -12,6 +12,7 @@
 #include "KindChoice.h"
 #include "Obrazky.h"
 #include "PrinterSetup.h"
+#include "ProgramSettings.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
 #include "TDokumenty.h"
@@ -139,6 +140,9 @@ bool THlavniDialog::claimInstance(const QString& endpoint)
 void THlavniDialog::attachAssistant(TPomocnikDialog* pomocnik)
 {
     m_pomocnik = pomocnik;
+    if (pomocnik)
+        connect(pomocnik, &TPomocnikDialog::settingsNotWritten, this, &THlavniDialog::reportError,
+                Qt::UniqueConnection);
     if (m_help && pomocnik)
         connect(pomocnik, &TPomocnikDialog::doubleClicked, m_help,
                 &HelpWindows::showWelcomeFromFigure, Qt::UniqueConnection);
@@ -417,6 +421,7 @@ void THlavniDialog::createStatusBar()
 void THlavniDialog::createViewState()
 {
     m_view = new ViewState(m_folder.programIniPath(), this);
+    connect(m_view, &ViewState::writeFailed, this, &THlavniDialog::reportError);
     const QList<QWidget*> bars{m_toolBars.value("StandardniL"),
                                m_toolBars.value("DatabazeL"),
                                m_toolBars.value("OknaL"),
@@ -530,14 +535,11 @@ void THlavniDialog::updateFileMenu()
 void THlavniDialog::updateToolsMenu()
 {
     updateWindowState();
-    const IniFile ini(m_folder.programIniPath());
-    const bool picture =
-        !ini.readString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek")).isEmpty();
+    const ProgramSettings settings(m_folder.programIniPath());
+    const bool picture = !settings.picturePath().isEmpty();
     m_router->setAvailable(QStringLiteral("PP2"), picture);
     m_router->setAvailable(QStringLiteral("PP3"), picture);
-    const bool standardOpen = ini.readString(QStringLiteral("Otevreni"),
-                                             QStringLiteral("Databaze1")) == QLatin1String("1");
-    m_router->setAvailable(QStringLiteral("MN1"), !standardOpen);
+    m_router->setAvailable(QStringLiteral("MN1"), !settings.isDatabaseOpen(1));
 }
 
 void THlavniDialog::syncWindowList()
@@ -629,10 +631,10 @@ void THlavniDialog::showTip()
 
 void THlavniDialog::startAssistant()
 {
-    const QString tipy = IniFile(m_folder.programIniPath())
-                             .readString(QStringLiteral("Zobrazit"), QStringLiteral("Tipy"));
+    const bool tipy =
+        ProgramSettings(m_folder.programIniPath()).isViewShown(QStringLiteral("Tipy"));
     // The tips window, once it exists, brings the assistant out when it closes.
-    if (tipy == QLatin1String("1") && m_router->isRouted(QStringLiteral("MN4"))) {
+    if (tipy && m_router->isRouted(QStringLiteral("MN4"))) {
         m_router->run(QStringLiteral("MN4"));
         return;
     }
@@ -658,19 +660,17 @@ void THlavniDialog::setupPrinter()
 
 void THlavniDialog::cancelPicture()
 {
-    IniFile(m_folder.programIniPath())
-        .writeString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek"), QString());
+    if (Status s = ProgramSettings(m_folder.programIniPath()).setPicturePath(QString()); !s)
+        reportError(s);
 }
 
 void THlavniDialog::cascade()
 {
     m_dokumenty->cascadeSubWindows();
-    const IniFile ini(m_folder.programIniPath());
+    const ProgramSettings settings(m_folder.programIniPath());
     for (int slot = 1; slot <= 4; ++slot) {
         QMdiSubWindow* window = m_dokumenty->databaseWindow(slot);
-        const bool open = ini.readString(QStringLiteral("Otevreni"),
-                                         QStringLiteral("Databaze%1").arg(slot)) == "1";
-        if (window && open)
+        if (window && settings.isDatabaseOpen(slot))
             TDokumenty::setClientSize(window, kCascadeClient);
     }
 }
@@ -812,13 +812,11 @@ void THlavniDialog::closeEvent(QCloseEvent* event)
 // stops the exit: that window is asked to close and asks its own question.
 bool THlavniDialog::exitStoppedByDatabase()
 {
-    const IniFile ini(m_folder.programIniPath());
+    const ProgramSettings settings(m_folder.programIniPath());
     QList<TDatabazeDialog*> open;
     for (int slot = 1; slot <= 4; ++slot) {
-        const bool keyed = ini.readString(QStringLiteral("Otevreni"),
-                                          QStringLiteral("Databaze%1").arg(slot)) == "1";
         if (auto* window = qobject_cast<TDatabazeDialog*>(m_dokumenty->databaseWindow(slot));
-            window && keyed)
+            window && settings.isDatabaseOpen(slot))
             open.append(window);
     }
     for (bool (TDatabazeDialog::*edited)() const :
@@ -836,11 +834,6 @@ bool THlavniDialog::exitStoppedByDatabase()
 void THlavniDialog::writeExitSettings()
 {
     // Which databases were open, the search table and the picture belong to one run.
-    const IniFile ini(m_folder.programIniPath());
-    for (int slot = 1; slot <= 4; ++slot)
-        ini.writeInteger(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot), 0);
-    ini.writeInteger(QStringLiteral("Kontrola"), QStringLiteral("Pomocna"), 0);
-    ini.writeString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek"), QString());
-    ini.writeString(QStringLiteral("Kontrola"), QStringLiteral("Tipy"), QStringLiteral("0"));
-    ini.writeInteger(QStringLiteral("Kontrola"), QStringLiteral("Pomocna1"), 0);
+    if (Status s = ProgramSettings(m_folder.programIniPath()).resetRunKeys(); !s)
+        reportError(s);
 }

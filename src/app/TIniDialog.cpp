@@ -37,8 +37,13 @@ void TIniDialog::ask()
 void TIniDialog::yes()
 {
     const IniFile ini(sluzby().programFolder().programIniPath());
-    for (const Key& key : restoredKeys())
-        ini.writeString(key.section, key.key, key.value);
+    Status first;
+    for (const Key& key : restoredKeys()) {
+        if (Status s = ini.writeString(key.section, key.key, key.value); !s && first)
+            first = s;
+    }
+    if (!first)
+        sluzby().reportError(first);
     emit restored();
     hide();
 }

@@ -3,12 +3,8 @@
 #include <QAction>
 #include <QWidget>
 
-namespace {
-const QString kSection = QStringLiteral("Zobrazit");
-}
-
 ViewState::ViewState(const QString& programIniPath, QObject* parent)
-    : QObject(parent), m_ini(programIniPath)
+    : QObject(parent), m_settings(programIniPath)
 {
 }
 
@@ -20,7 +16,7 @@ void ViewState::addBar(const QString& key, QWidget* bar, QAction* menuItem, QAct
 void ViewState::applySettings()
 {
     for (Bar& bar : m_bars)
-        show(bar, m_ini.readString(kSection, bar.key) == QLatin1String("1"));
+        show(bar, m_settings.isViewShown(bar.key));
 }
 
 void ViewState::toggle(const QString& key)
@@ -78,8 +74,8 @@ void ViewState::show(Bar& bar, bool shown)
         bar.popupItem->setChecked(shown);
 }
 
-void ViewState::write(const Bar& bar) const
+void ViewState::write(const Bar& bar)
 {
-    // A settings file that cannot be written only loses the view of the next run.
-    m_ini.writeString(kSection, bar.key, bar.shown ? QStringLiteral("1") : QStringLiteral("0"));
+    if (Status s = m_settings.setViewShown(bar.key, bar.shown); !s)
+        emit writeFailed(s);
 }

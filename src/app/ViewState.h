@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IniFile.h"
+#include "ProgramSettings.h"
 
 #include <QList>
 #include <QObject>
@@ -33,6 +33,10 @@ public:
     bool isShown(const QString& key) const;
     QStringList keys() const;
 
+signals:
+    // The bar changed, but the next run will not know.
+    void writeFailed(const Status& status);
+
 private:
     struct Bar
     {
@@ -46,8 +50,8 @@ private:
     Bar* find(const QString& key);
     const Bar* find(const QString& key) const;
     void show(Bar& bar, bool shown);
-    void write(const Bar& bar) const;
+    void write(const Bar& bar);
 
-    IniFile m_ini;
+    ProgramSettings m_settings;
     QList<Bar> m_bars;
 };

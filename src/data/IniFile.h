@@ -25,8 +25,9 @@ public:
     int readInteger(const QString& section, const QString& key, int defaultValue = 0) const;
 
     // Creates the file, the section or the key as needed.
-    Status writeString(const QString& section, const QString& key, const QString& value) const;
-    Status writeInteger(const QString& section, const QString& key, int value) const;
+    [[nodiscard]] Status writeString(const QString& section, const QString& key,
+                                     const QString& value) const;
+    [[nodiscard]] Status writeInteger(const QString& section, const QString& key, int value) const;
 
 private:
     QString m_path;

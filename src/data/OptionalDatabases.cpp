@@ -1,12 +1,13 @@
 #include "OptionalDatabases.h"
 
+#include "ProgramSettings.h"
+
 #include "IniFile.h"
 #include "TableFiles.h"
 #include "TableLayout.h"
 
 namespace {
 const QString kNames = QStringLiteral("Volitelne");
-const QString kOpen = QStringLiteral("Otevreni");
 
 bool validOptional(int optional)
 {
@@ -21,7 +22,8 @@ Status outOfRange(int optional)
 
 const QString& OptionalDatabases::notCreatedName()
 {
-    static const QString name = QStringLiteral("Uživatelsky definovatelná databáze programu Fonarium");
+    static const QString name =
+        QStringLiteral("Uživatelsky definovatelná databáze programu Fonarium");
     return name;
 }
 
@@ -40,8 +42,7 @@ QString OptionalDatabases::name(int optional) const
 
 bool OptionalDatabases::isOpen(int slot) const
 {
-    return IniFile(iniPath()).readString(kOpen, QStringLiteral("Databaze%1").arg(slot)) ==
-           QLatin1String("1");
+    return ProgramSettings(iniPath()).isDatabaseOpen(slot);
 }
 
 bool OptionalDatabases::tableExists(int optional) const
@@ -76,8 +77,9 @@ Status OptionalDatabases::create(int optional, const QString& newName) const
     if (newName.isEmpty() || newName == notCreatedName())
         return Status::error(QStringLiteral("Nejprve musíte zadat název volitelné databáze."));
     if (!tableExists(optional)) {
-        Status s = tablefiles::recreateFromTemplate(m_folder.templateFolder(), m_folder.dataFolder(),
-                                                    layouts::carrierTableOfSlot(optional + 1));
+        Status s =
+            tablefiles::recreateFromTemplate(m_folder.templateFolder(), m_folder.dataFolder(),
+                                             layouts::carrierTableOfSlot(optional + 1));
         if (!s)
             return s;
     }

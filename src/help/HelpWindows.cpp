@@ -3,6 +3,7 @@
 #include "ElectronicManual.h"
 #include "HlavniSluzby.h"
 #include "StartupPresentation.h"
+#include "Status.h"
 #include "TDataModule1.h"
 #include "TNapovedaDialog.h"
 #include "TTipyDialog.h"
@@ -51,7 +52,11 @@ HelpWindows::~HelpWindows() = default;
 void HelpWindows::presentAtStart()
 {
     m_stepper->open();
-    const StartupPresentation::Steps steps = StartupPresentation(m_sluzby.programFolder()).start();
+    Status written;
+    const StartupPresentation::Steps steps =
+        StartupPresentation(m_sluzby.programFolder()).start(&written);
+    if (!written)
+        m_sluzby.reportError(written);
     if (steps.tips)
         m_tipy->show();
     if (steps.welcome)

@@ -2,6 +2,7 @@
 
 #include "BalloonPlacement.h"
 #include "IniFile.h"
+#include "Status.h"
 #include "TPomocnikObrazek.h"
 #include "TZvuky.h"
 
@@ -103,11 +104,13 @@ void TPomocnikDialog::mouseDoubleClickEvent(QMouseEvent* event)
         emit doubleClicked();
 }
 
-void TPomocnikDialog::writeShown(bool shown) const
+void TPomocnikDialog::writeShown(bool shown)
 {
     // A settings file that cannot be written only costs the memory of the
     // figure at the next start; the figure itself carries on.
-    IniFile(m_folder.suiteIniPath())
-        .writeString(QStringLiteral("Nastaveni"), QStringLiteral("Pomocnik"),
-                     shown ? QStringLiteral("1") : QStringLiteral("0"));
+    if (Status s = IniFile(m_folder.suiteIniPath())
+                       .writeString(QStringLiteral("Nastaveni"), QStringLiteral("Pomocnik"),
+                                    shown ? QStringLiteral("1") : QStringLiteral("0"));
+        !s)
+        emit settingsNotWritten(s);
 }

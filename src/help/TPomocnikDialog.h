@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class Status;
 class TPomocnikObrazek;
 class TZvuky;
 
@@ -33,6 +34,8 @@ public:
 
 signals:
     void doubleClicked();
+    // Whether the figure is on the screen could not be stored for the next start.
+    void settingsNotWritten(const Status& status);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,7 +47,7 @@ protected:
 
 private:
     void createPicture();
-    void writeShown(bool shown) const;
+    void writeShown(bool shown);
 
     ProgramFolder m_folder;
     TZvuky* m_zvuky;

@@ -3,6 +3,7 @@
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "StartupPresentation.h"
+#include "Status.h"
 #include "TBalloonDialog.h"
 #include "TOfficeButton.h"
 #include "TipStepper.h"
@@ -224,10 +225,13 @@ void TTipyDialog::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
     if (event->spontaneous())
         return;
+    Status written;
     const StartupPresentation::Steps steps =
-        StartupPresentation(m_sluzby.programFolder()).tipsClosed(m_checkBox->isChecked());
+        StartupPresentation(m_sluzby.programFolder()).tipsClosed(m_checkBox->isChecked(), &written);
     m_sluzby.setMainEnabled(true);
     m_sluzby.setAssistantEnabled(true);
+    if (!written)
+        m_sluzby.reportError(written);
     if (steps.welcome)
         emit welcomeRequested();
     if (steps.assistant)

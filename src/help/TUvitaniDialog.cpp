@@ -156,7 +156,10 @@ void TUvitaniDialog::startManual()
 
 void TUvitaniDialog::saveCheckBox()
 {
-    IniFile(sluzby().programFolder().suiteIniPath())
-        .writeString(kNastaveni, kUvitani,
-                     m_checkBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (Status s =
+            IniFile(sluzby().programFolder().suiteIniPath())
+                .writeString(kNastaveni, kUvitani,
+                             m_checkBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        !s)
+        sluzby().reportError(s);
 }

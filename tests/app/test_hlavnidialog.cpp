@@ -624,7 +624,7 @@ void TestHlavniDialog::assistantAtFirstShowing()
 {
     QFETCH(QString, pomocnik);
     QFETCH(bool, shown);
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", pomocnik);
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", pomocnik));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     QVERIFY(!m_main->figure->isVisible());
@@ -639,7 +639,7 @@ void TestHlavniDialog::assistantAtFirstShowing()
 
 void TestHlavniDialog::balloonBringsTheFigureOut()
 {
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "0");
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "0"));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     TPomocnikDialog* figure = m_main->figure.get();
@@ -703,7 +703,7 @@ void TestHlavniDialog::exitResetsThePerRunKeys()
     QVERIFY(ini.writeString("Kontrola", "Pomocna1", "2"));
     QVERIFY(ini.writeString("Kontrola", "Tipy", "1"));
     QVERIFY(ini.writeString("Obrazek", "Obrazek", "C:/obrazky/predni.bmp"));
-    m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "1");
+    QVERIFY(m_program->suiteIni().writeString("Nastaveni", "Pomocnik", "1"));
     m_main.reset();
     m_main = std::make_unique<TestMainWindow>(*m_program, true);
     m_main->window->show();

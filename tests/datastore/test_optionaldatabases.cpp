@@ -20,7 +20,7 @@ struct Folder
 
     void setKey(const QString& section, const QString& key, const QString& value) const
     {
-        IniFile(folder.programIniPath()).writeString(section, key, value);
+        QVERIFY(IniFile(folder.programIniPath()).writeString(section, key, value));
     }
     QString key(const QString& section, const QString& key) const
     {

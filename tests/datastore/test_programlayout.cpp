@@ -68,19 +68,33 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        for (const char* key : {"Standardni", "Okna", "Databaze", "TipyDne", "StavovyRadek",
-                                "PanelOutlook", "Tipy"})
-            QTest::addRow("Zobrazit/%s", key) << "program" << "Zobrazit" << key << "1";
+        for (const char* key :
+             {"Standardni", "Okna", "Databaze", "TipyDne", "StavovyRadek", "PanelOutlook", "Tipy"})
+            QTest::addRow("Zobrazit/%s", key) << "program"
+                                              << "Zobrazit" << key << "1";
         for (int i = 1; i <= 4; ++i)
-            QTest::addRow("Databaze%d", i) << "program" << "Otevreni"
-                                           << QString("Databaze%1").arg(i) << "0";
+            QTest::addRow("Databaze%d", i) << "program"
+                                           << "Otevreni" << QString("Databaze%1").arg(i) << "0";
         for (int i = 1; i <= 3; ++i)
-            QTest::addRow("Data%d", i) << "program" << "Volitelne" << QString("Data%1").arg(i)
+            QTest::addRow("Data%d", i) << "program"
+                                       << "Volitelne" << QString("Data%1").arg(i)
                                        << "Uživatelsky definovatelná databáze programu Fonarium";
-        QTest::newRow("Pomocna") << "program" << "Kontrola" << "Pomocna" << "0";
-        QTest::newRow("Obrazek") << "program" << "Obrazek" << "Obrazek" << "";
-        QTest::newRow("Pomocnik") << "suite" << "Nastaveni" << "Pomocnik" << "1";
-        QTest::newRow("Uvitani") << "suite" << "Nastaveni" << "Uvitani" << "1";
+        QTest::newRow("Pomocna") << "program"
+                                 << "Kontrola"
+                                 << "Pomocna"
+                                 << "0";
+        QTest::newRow("Obrazek") << "program"
+                                 << "Obrazek"
+                                 << "Obrazek"
+                                 << "";
+        QTest::newRow("Pomocnik") << "suite"
+                                  << "Nastaveni"
+                                  << "Pomocnik"
+                                  << "1";
+        QTest::newRow("Uvitani") << "suite"
+                                 << "Nastaveni"
+                                 << "Uvitani"
+                                 << "1";
     }
 
     void newUserSettings()
@@ -108,7 +122,7 @@ private slots:
             QVERIFY(carriers.open());
             QVERIFY(TableFixture::append(carriers, {{"CISLO", "1"}, {"NAZEV", "Moje deska"}}));
         }
-        IniFile(folder.programIniPath()).writeString("Zobrazit", "Okna", "0");
+        QVERIFY(IniFile(folder.programIniPath()).writeString("Zobrazit", "Okna", "0"));
         QFile::remove(folder.soundFolder() + "Info.wav");
         const QByteArray data = readAll(folder.dataFolder() + "AudioS.dbf");
         const QByteArray ini = readAll(folder.programIniPath());
@@ -124,7 +138,8 @@ private slots:
     void siblingSuiteFileKeepsItsSettings()
     {
         QTemporaryDir dir;
-        const QByteArray sibling = "; Korvex\r\n[Nastaveni]\r\nUvitani=0\r\n\r\n[Filmoteka]\r\nOkno=3\r\n";
+        const QByteArray sibling =
+            "; Korvex\r\n[Nastaveni]\r\nUvitani=0\r\n\r\n[Filmoteka]\r\nOkno=3\r\n";
         QFile file(dir.path() + "/Korvex.ini");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(sibling);
@@ -134,7 +149,8 @@ private slots:
         QCOMPARE(ini.readString("Nastaveni", "Uvitani"), QString("0"));
         QCOMPARE(ini.readString("Nastaveni", "Pomocnik"), QString("1"));
         QCOMPARE(ini.readString("Filmoteka", "Okno"), QString("3"));
-        QVERIFY(readAll(dir.path() + "/Korvex.ini").startsWith("; Korvex\r\n[Nastaveni]\r\nUvitani=0\r\n"));
+        QVERIFY(readAll(dir.path() + "/Korvex.ini")
+                    .startsWith("; Korvex\r\n[Nastaveni]\r\nUvitani=0\r\n"));
     }
 };
 

@@ -5,10 +5,13 @@
 #include "TDatabazeDialog.h"
 #include "TDotazKonecDialog.h"
 #include "TInfoOtevritDialog.h"
+#include "TOtevreniDialog.h"
 #include "TTable.h"
 #include "TZaznamPrehled.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -34,6 +37,8 @@ private slots:
     void recordMenuGoesWithItsEditor();
     void newEditorDropsTheOldSaver();
     void overviewFollowsTheCursor();
+    void openingWithoutItsKeyFails();
+    void closingWithoutItsKeyIsReported();
     void progressWindowClosesWhateverTheWorkDoes_data();
     void progressWindowClosesWhateverTheWorkDoes();
 
@@ -276,6 +281,41 @@ void TestDatabazeOkno::overviewFollowsTheCursor()
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Dvě"));
     table->close();
     QCOMPARE(overview.shownText("NAZEV"), QString());
+}
+
+// The exit sequence asks about edited records only in windows whose open key
+// says so: a window whose key cannot be written must not open.
+void TestDatabazeOkno::openingWithoutItsKeyFails()
+{
+    const QString ini = m_folder->folder().programIniPath();
+    QVERIFY(QFile::remove(ini));
+    QVERIFY(QDir().mkdir(ini));
+    TOtevreniDialog chooser(*m_sluzby);
+    QStringList messages;
+    connect(&chooser, &TOtevreniDialog::failed, &chooser,
+            [&messages](const Status& status) { messages << status.message(); });
+    QVERIFY(!chooser.open(1, QStringLiteral("Standardní databáze")));
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().contains(QStringLiteral("Standardní databáze")),
+             qPrintable(messages.first()));
+    QVERIFY(!m_sluzby->dataModule()->slotTable(1)->isActive());
+    QVERIFY(!m_sluzby->documentWindow(1));
+    QVERIFY(m_sluzby->mainEnabled);
+    QVERIFY(!m_sluzby->isIndicatorVisible("SBO3"));
+}
+
+void TestDatabazeOkno::closingWithoutItsKeyIsReported()
+{
+    TDatabazeDialog* window = openWindow(2);
+    QVERIFY(window);
+    const QString ini = m_folder->folder().programIniPath();
+    QVERIFY(QFile::remove(ini));
+    QVERIFY(QDir().mkdir(ini));
+    QPointer<TDatabazeDialog> watched(window);
+    QVERIFY(window->close());
+    QTRY_VERIFY(!watched);
+    QCOMPARE(m_sluzby->errors.size(), 1);
+    QVERIFY(!m_sluzby->dataModule()->slotTable(2)->isActive());
 }
 
 void TestDatabazeOkno::progressWindowClosesWhateverTheWorkDoes_data()

@@ -40,7 +40,7 @@ Status prepareSlot(const ProgramFolder& folder, int slot)
     const QString key = QStringLiteral("Data%1").arg(slot - 1);
     const QString name = ini.readString(QStringLiteral("Volitelne"), key);
     if (slot > 1 && (name.isEmpty() || name == kNotCreated))
-        ini.writeString(QStringLiteral("Volitelne"), key, QStringLiteral("Ukázková databáze %1").arg(slot - 1));
+        return ini.writeString(QStringLiteral("Volitelne"), key, QStringLiteral("Ukázková databáze %1").arg(slot - 1));
     return Status::ok();
 }
 

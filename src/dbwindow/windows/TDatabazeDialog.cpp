@@ -3,8 +3,8 @@
 #include "DialogLook.h"
 #include "FieldCodec.h"
 #include "HlavniSluzby.h"
-#include "IniFile.h"
 #include "ProgramFolder.h"
+#include "ProgramSettings.h"
 #include "TDataModule1.h"
 #include "TDatabaze1Dialog.h"
 #include "TDatabaze2Dialog.h"
@@ -269,9 +269,10 @@ void TDatabazeDialog::closeEvent(QCloseEvent* event)
 
 void TDatabazeDialog::closeForGood()
 {
-    IniFile(m_sluzby.programFolder().programIniPath())
-        .writeString(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot()),
-                     QStringLiteral("0"));
+    if (Status s = ProgramSettings(m_sluzby.programFolder().programIniPath())
+                       .setDatabaseOpen(slot(), false);
+        !s)
+        m_sluzby.reportError(s);
     if (TTable* own = table())
         own->close();
     for (const QString& name : recordCommands())

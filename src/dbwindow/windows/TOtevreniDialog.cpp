@@ -2,8 +2,8 @@
 
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
-#include "IniFile.h"
 #include "OptionalDatabases.h"
+#include "ProgramSettings.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
 #include "TDotazKonecDialog.h"
@@ -60,11 +60,9 @@ void TOtevreniDialog::choose(int slot)
     open(slot, name);
 }
 
-bool TOtevreniDialog::writeOpenKey(int slot, int value) const
+Status TOtevreniDialog::writeOpenKey(int slot, bool open) const
 {
-    return IniFile(sluzby().programFolder().programIniPath())
-        .writeInteger(QStringLiteral("Otevreni"), QStringLiteral("Databaze%1").arg(slot), value)
-        .isOk();
+    return ProgramSettings(sluzby().programFolder().programIniPath()).setDatabaseOpen(slot, open);
 }
 
 TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
@@ -99,7 +97,9 @@ TDatabazeDialog* TOtevreniDialog::open(int slot, const QString& name)
 Status TOtevreniDialog::openTable(int slot, TTable& table, ProgressWindow& progress) const
 {
     progress.nextPhase();
-    writeOpenKey(slot, 1);
+    // Without its key the exit sequence would not ask about the window's record.
+    if (Status s = writeOpenKey(slot, true); !s)
+        return s;
     progress.nextPhase();
     progress.nextPhase();
     const bool openedHere = !table.isActive();
@@ -110,7 +110,8 @@ Status TOtevreniDialog::openTable(int slot, TTable& table, ProgressWindow& progr
     if (!s) {
         if (openedHere)
             table.close();
-        writeOpenKey(slot, 0);
+        if (Status reset = writeOpenKey(slot, false); !reset)
+            s = Status::error(s.message() + QLatin1Char(' ') + reset.message(), s.detail());
     }
     return s;
 }

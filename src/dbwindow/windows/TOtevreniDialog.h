@@ -45,7 +45,7 @@ protected:
     void choose(int entry) override;
 
 private:
-    bool writeOpenKey(int slot, int value) const;
+    Status writeOpenKey(int slot, bool open) const;
     Status openTable(int slot, TTable& table, ProgressWindow& progress) const;
     TDatabazeDialog* createWindow(int slot, const QString& name) const;
 

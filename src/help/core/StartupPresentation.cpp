@@ -1,5 +1,7 @@
 #include "StartupPresentation.h"
 
+#include "Status.h"
+
 #include "IniFile.h"
 
 namespace {
@@ -42,23 +44,29 @@ StartupPresentation::Steps StartupPresentation::afterTipsClosed(const QString& k
     return steps;
 }
 
-StartupPresentation::Steps StartupPresentation::start() const
+StartupPresentation::Steps StartupPresentation::start(Status* written) const
 {
     const IniFile program(m_folder.programIniPath());
     // A run that crashed left the mark set; without the reset this run's
     // tips window would never hand over to the welcome balloon and the figure.
-    program.writeString(kKontrola, kTipy, QStringLiteral("0"));
+    Status s = program.writeString(kKontrola, kTipy, QStringLiteral("0"));
+    if (written)
+        *written = s;
     return atStart(tipsAtStart() ? 1 : 0, pomocnik(), uvitani());
 }
 
-StartupPresentation::Steps StartupPresentation::tipsClosed(bool showTipsAtStart) const
+StartupPresentation::Steps StartupPresentation::tipsClosed(bool showTipsAtStart,
+                                                           Status* written) const
 {
     const QString figure = pomocnik();
     const QString welcome = uvitani();
     const IniFile program(m_folder.programIniPath());
-    program.writeInteger(kZobrazit, kTipy, showTipsAtStart ? 1 : 0);
+    Status s = program.writeInteger(kZobrazit, kTipy, showTipsAtStart ? 1 : 0);
     const Steps steps = afterTipsClosed(program.readString(kKontrola, kTipy), figure, welcome);
-    program.writeString(kKontrola, kTipy, kOne);
+    if (Status mark = program.writeString(kKontrola, kTipy, kOne); s)
+        s = mark;
+    if (written)
+        *written = s;
     return steps;
 }
 

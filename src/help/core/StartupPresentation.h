@@ -13,6 +13,8 @@
 //   Fonarium2000.ini [Kontrola] Tipy    "1" once the tips window was closed in this run
 //   Korvex.ini       [Nastaveni] Pomocnik "1": the figure was on the screen at the last exit
 //   Korvex.ini       [Nastaveni] Uvitani  "1": the welcome balloon greets the user
+class Status;
+
 class StartupPresentation final
 {
 public:
@@ -36,10 +38,11 @@ public:
 
     // Reads the settings and decides. A run starts with the tips window not
     // yet closed, even when the last run ended without resetting the mark.
-    Steps start() const;
+    // A mark that cannot be written is told through `written`.
+    Steps start(Status* written = nullptr) const;
     // Stores the tips window's check box, decides and marks the tips window
     // as closed in this run.
-    Steps tipsClosed(bool showTipsAtStart) const;
+    Steps tipsClosed(bool showTipsAtStart, Status* written = nullptr) const;
 
     // Whether the tips window opens at start-up; a missing key means yes, as a
     // new program folder has it.
