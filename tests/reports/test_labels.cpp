@@ -309,7 +309,8 @@ void TestLabels::frontPicture()
     QVERIFY(metafile.open(QIODevice::WriteOnly));
     metafile.write(QByteArray(64, '\1'));
     metafile.close();
-    IniFile(m_ini).writeString("Obrazek", "Obrazek", file.isEmpty() ? "" : m_dir->filePath(file));
+    QVERIFY(IniFile(m_ini).writeString("Obrazek", "Obrazek",
+                                       file.isEmpty() ? "" : m_dir->filePath(file)));
 
     auto form = makeLabel(label, m_ini);
     form->bind("Table1", m_table1.get());

@@ -104,9 +104,12 @@ void TObrazekDialog::choosePicture()
 // Enter writes even an empty name, which clears the choice.
 void TObrazekDialog::confirm()
 {
-    IniFile(sluzby().programFolder().programIniPath())
-        .writeString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek"), m_edit->text());
+    const Status written =
+        IniFile(sluzby().programFolder().programIniPath())
+            .writeString(QStringLiteral("Obrazek"), QStringLiteral("Obrazek"), m_edit->text());
     hide();
+    if (!written)
+        sluzby().reportError(written);
 }
 
 void TObrazekDialog::showEvent(QShowEvent* event)
