@@ -4,7 +4,10 @@
 #include "HelpWindows.h"
 #include "RecordCommands.h"
 #include "SearchWindows.h"
+#include "ReportWindows.h"
 #include "TNovyDialog.h"
+#include "TObrazekDialog.h"
+#include "TPrevDialog.h"
 #include "TVymazatDialog.h"
 #include "TVypujcniKarta.h"
 #include "TZpravaDialog.h"
@@ -64,6 +67,7 @@ Aplikace::~Aplikace()
     m_ini.reset();
     m_search.reset();
     m_recordCommands.reset();
+    m_reports.reset();
     m_databases.reset();
     m_help.reset();
     m_pomocnik.reset();
@@ -212,16 +216,36 @@ void Aplikace::createTipy()
 void Aplikace::createDotazOdstranit()
 {
     m_recordCommands = std::make_unique<RecordCommands>(*m_hlavni);
+    createSestavy();
     if (m_databases) {
         m_databases->setWindowSetup([commands = m_recordCommands.get(), hlavni = m_hlavni.get(),
-                                     databases = m_databases.get()](TDatabazeDialog* window) {
+                                     databases = m_databases.get(),
+                                     reports = m_reports.get()](TDatabazeDialog* window) {
             commands->equip(window);
+            reports->equip(window);
             auto* card = TVypujcniKarta::equip(window, *hlavni, databases->dotazVypujckaDialog());
             if (card)
                 connect(card, &TVypujcniKarta::failed, databases,
                         [databases](const Status& s) { databases->zpravaDialog()->ukazat(s); });
         });
     }
+}
+
+// The report chooser, the labels and the picture dialogs; the pop-up menu of
+// each database window reaches them through its window setup.
+void Aplikace::createSestavy()
+{
+    THlavniDialog* hlavni = m_hlavni.get();
+    m_reports = std::make_unique<ReportWindows>(*hlavni, hlavni);
+    ReportWindows* reports = m_reports.get();
+    m_hlavni->route(QStringLiteral("MS4"), reports,
+                    [reports] { reports->openChooser(TNahledDialog::Mode::Preview); });
+    m_hlavni->route(QStringLiteral("MS5"), reports,
+                    [reports] { reports->openChooser(TNahledDialog::Mode::Print); });
+    TObrazekDialog* obrazek = reports->obrazek();
+    m_hlavni->route(QStringLiteral("PP1"), obrazek, [obrazek] { obrazek->ask(); });
+    TPrevDialog* prev = reports->prev();
+    m_hlavni->route(QStringLiteral("PP3"), prev, [prev] { prev->showChosen(); });
 }
 
 void Aplikace::createIni()

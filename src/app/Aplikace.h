@@ -13,6 +13,7 @@ class DatabaseWindows;
 class HelpWindows;
 class RecordCommands;
 class SearchWindows;
+class ReportWindows;
 class TDataModule1;
 class THlavniDialog;
 class TIniDialog;
@@ -56,6 +57,7 @@ public:
     RecordCommands* recordCommands() const { return m_recordCommands.get(); }
     DatabaseWindows* databases() const { return m_databases.get(); }
     SearchWindows* search() const { return m_search.get(); }
+    ReportWindows* reports() const { return m_reports.get(); }
 
 signals:
     void created(const QString& name);
@@ -73,6 +75,7 @@ private:
     void createDotazJmeno();
     void createTipy();
     void createDotazOdstranit();
+    void createSestavy();
     void createOtevreni();
     void createNajit();
     void createVymazat();
@@ -92,6 +95,7 @@ private:
     std::unique_ptr<RecordCommands> m_recordCommands;
     std::unique_ptr<DatabaseWindows> m_databases;
     std::unique_ptr<SearchWindows> m_search;
+    std::unique_ptr<ReportWindows> m_reports;
     std::unique_ptr<TIniDialog> m_ini;
     std::unique_ptr<TOProgramuDialog> m_oProgramu;
 };

@@ -132,9 +132,10 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
     QCOMPARE(windows,
              (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
                           "DotazVypujckaDialog", "EditaceDialog", "HlavniDialog", "IniDialog",
-                          "JmenoDialog", "NajitDialog", "NapovedaDialog", "NovyDialog",
-                          "OProgramuDialog", "OtevreniDialog", "Pomocna1Dialog", "PomocnaDialog",
-                          "PomocnikDialog", "TipyDialog", "UvitaniDialog", "VymazatDialog",
+                          "JmenoDialog", "NahledDialog", "NajitDialog", "NapovedaDialog",
+                          "NovyDialog", "OProgramuDialog", "ObrazekDialog", "OtevreniDialog",
+                          "Pomocna1Dialog", "PomocnaDialog", "PomocnikDialog", "PopiskyDialog",
+                          "PrevDialog", "TipyDialog", "UvitaniDialog", "VymazatDialog",
                           "VysledekDialog", "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());

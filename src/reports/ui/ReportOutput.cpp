@@ -1,0 +1,54 @@
+#include "ReportOutput.h"
+
+#include "HlavniSluzby.h"
+#include "ProgramFolder.h"
+#include "TDataModule1.h"
+#include "TNahledSestavy.h"
+#include "TPopiskaReport.h"
+
+#include <QMessageBox>
+#include <QPrinter>
+
+ReportOutput::ReportOutput(HlavniSluzby& sluzby, QWidget* window, PrinterSource printer,
+                           QObject* parent)
+    : QObject(parent), m_sluzby(sluzby), m_window(window), m_printer(std::move(printer))
+{
+}
+
+void ReportOutput::runLabel(TPopiskaReport& label, int slot, QChar mode)
+{
+    label.bind(QStringLiteral("Table%1").arg(slot), m_sluzby.dataModule()->slotTable(slot));
+    const auto report = label.prepare();
+    if (!report) {
+        showError(label.lastError().message());
+        return;
+    }
+    QPrinter* printer = m_printer ? m_printer() : nullptr;
+    const QString ini = m_sluzby.programFolder().programIniPath();
+    if (mode == QLatin1Char('T')) {
+        if (!printer || !printReport(*report, *printer, ini, m_window)) {
+            showError(QStringLiteral("Popisku se nepodařilo vytisknout."));
+            return;
+        }
+        label.engine().printed();
+        return;
+    }
+    auto* preview = new TNahledSestavy(*report, printer, ini, m_window);
+    report::ReportEngine* engine = &label.engine();
+    connect(preview, &TNahledSestavy::printed, this, [engine] { engine->printed(); });
+    connect(preview, &QDialog::finished, this, [engine] { engine->previewed(); });
+    m_preview = preview;
+    preview->show();
+    emit previewOpened(preview);
+}
+
+// Like every refused command: a message box that does not block the windows.
+void ReportOutput::showError(const QString& message)
+{
+    emit failed(message);
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Fonarium 2000"), message,
+                                QMessageBox::Ok, m_window);
+    box->setObjectName(QStringLiteral("ChybaZprava"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
