@@ -593,8 +593,10 @@ void TestDatabazeDialog::damageIsToldAtEachOpening()
         TDatabazeDialog* opened = open(1);
         QVERIFY(opened);
         QCOMPARE(opened->table()->recordCount(), carriers);
-        QCOMPARE(message->isVisible(), cut);
-        if (cut) {
+        // The first opening repairs the table and keeps a copy; the second finds it whole.
+        const bool told = cut && opening == 1;
+        QCOMPARE(message->isVisible(), told);
+        if (told) {
             QVERIFY2(message->message().contains(QStringLiteral("AudioS.dbf")) &&
                          message->message().contains(kStandard),
                      qPrintable(message->message()));
@@ -609,6 +611,7 @@ void TestDatabazeDialog::damageIsToldAtEachOpening()
         QVERIFY(opened->close());
         QTRY_VERIFY(!window(1));
     }
+    QCOMPARE(QFile::exists(m_folder->data("AudioS.dbf.poskozeno")), cut);
 }
 
 void TestDatabazeDialog::entryWithoutName()
