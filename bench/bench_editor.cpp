@@ -2,6 +2,7 @@
 // what a user waits for when stepping through records, choosing a kind and
 // saving a record, and the memory the program takes with the largest database
 // open in its window. Runs without a display (QT_QPA_PLATFORM=offscreen).
+#include "MemoryRollup.h"
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
 #include "ProgramFolder.h"
@@ -126,14 +127,6 @@ void BM_EditAndSave(benchmark::State& state)
     }
 }
 
-qint64 rollupKb(const QByteArray& rollup, const QByteArray& key)
-{
-    const qsizetype at = rollup.indexOf('\n' + key + ':');
-    if (at < 0)
-        return -1;
-    return rollup.mid(at + key.size() + 2).trimmed().split(' ').value(0).toLongLong();
-}
-
 // --memory <program folder>: the standard database open in its record editor,
 // then this process's anonymous and private dirty kilobytes.
 int measureMemory(const QString& programFolder)
@@ -144,13 +137,7 @@ int measureMemory(const QString& programFolder)
     TZaznamEditor editor(data.dataSource(1));
     editor.show();
     QCoreApplication::processEvents();
-    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    const QByteArray rollup = '\n' + file.readAll();
-    QTextStream(stdout) << rollupKb(rollup, "Anonymous") << ' '
-                        << rollupKb(rollup, "Private_Dirty");
-    return 0;
+    return printPrivateMemory();
 }
 
 // A fresh copy of this program opens the largest database a slot holds.

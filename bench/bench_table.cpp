@@ -6,6 +6,7 @@
 // Memory figures come from a fresh copy of this program started with
 // --memory, which opens the named tables the way the data module does and
 // reports its own /proc/self/smaps_rollup.
+#include "MemoryRollup.h"
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
 #include "ProgramFolder.h"
@@ -307,14 +308,6 @@ void BM_Memory(benchmark::State& state, Collection& (*which)(), const char* tabl
     }
 }
 
-qint64 rollupKb(const QByteArray& rollup, const QByteArray& key)
-{
-    const qsizetype at = rollup.indexOf('\n' + key + ':');
-    if (at < 0)
-        return -1;
-    return rollup.mid(at + key.size() + 2).trimmed().split(' ').value(0).toLongLong();
-}
-
 // --memory <data folder> <table[,table...]>: open, show the first record, report.
 int measureMemory(const QString& folder, const QString& tables)
 {
@@ -326,13 +319,7 @@ int measureMemory(const QString& folder, const QString& tables)
         benchmark::DoNotOptimize(table->fieldText(QStringLiteral("NAZEV")));
         open.push_back(std::move(table));
     }
-    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    const QByteArray rollup = '\n' + file.readAll();
-    QTextStream(stdout) << rollupKb(rollup, "Anonymous") << ' '
-                        << rollupKb(rollup, "Private_Dirty");
-    return 0;
+    return printPrivateMemory();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "KillAtWrite.h"
 #include "TableFixture.h"
 
@@ -18,20 +19,6 @@
 using Row = TableFixture::Row;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 quint32 le32(const QByteArray& bytes, int at)
 {
     return quint32(quint8(bytes[at])) | quint32(quint8(bytes[at + 1])) << 8 |

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "EventSounds.h"
 
 #include <QDir>
@@ -10,18 +11,11 @@
 #include <memory>
 
 namespace {
-
 const QStringList kNames = {
     QStringLiteral("PomocnikStart.wav"), QStringLiteral("PomocnikKonec.wav"),
     QStringLiteral("Dialog.wav"),        QStringLiteral("Dotaz.wav"),
     QStringLiteral("Info.wav"),          QStringLiteral("Lista.wav"),
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 quint32 le32(const QByteArray& data, qsizetype at)
 {

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "IniFile.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
@@ -8,14 +9,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
 
 class TestProgramLayout : public QObject
 {

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "CarrierGenerator.h"
 #include "KillAtWrite.h"
 #include "TTable.h"
@@ -9,20 +10,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The values of `field` in the records where `filter` holds.
 QStringList valuesWhere(const QString& folder, const QString& table, const QString& field,
                         const QString& filter)
