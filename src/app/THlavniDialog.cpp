@@ -60,17 +60,8 @@ const BarItems kBars[] = {{"Standardni", "PN1", "P1M1"},   {"Databaze", "PN2", "
                           {"Okna", "PN3", "P1M3"},         {"TipyDne", "PN4", "P1M4"},
                           {"StavovyRadek", "MZ2", "P1M5"}, {"PanelOutlook", "MZ3", "P1M6"}};
 
-// The kind choice and the filter it sets on the database in front.
-const QList<QPair<QString, QString>>& kindFilters()
-{
-    static const QList<QPair<QString, QString>> list{{"N0", "DRUH <> ' '"},
-                                                     {"NO1", "DRUH = 'Audio CD'"},
-                                                     {"NO5", "DRUH = 'Audio MP3 CD'"},
-                                                     {"NO2", "DRUH = 'Datové CD'"},
-                                                     {"NO3", "DRUH = 'LP'"},
-                                                     {"NO4", "DRUH = 'MC'"}};
-    return list;
-}
+// The kind items in menu order.
+const QStringList kKindItems{"N0", "NO1", "NO5", "NO2", "NO3", "NO4"};
 
 const QStringList kWindowCommands{"MO1", "MO2", "MO3", "MO4", "MO5", "TO1", "TO2",
                                   "TO3", "TO4", "OO1", "OO2", "OO3", "OO4"};
@@ -222,7 +213,7 @@ void THlavniDialog::createChoiceGroups()
     m_kinds = new QActionGroup(this);
     m_genres = new QActionGroup(this);
     m_kindChoice = new KindChoice(this);
-    for (const auto& [item, filter] : kindFilters()) {
+    for (const QString& item : kKindItems) {
         QAction* kind = m_router->action(item);
         m_kinds->addAction(kind);
         // However the tick moves, the windows that follow the choice hear of it.
@@ -235,6 +226,13 @@ void THlavniDialog::createChoiceGroups()
     m_genres->addAction(m_router->action(QStringLiteral("D0")));
     for (int i = 1; m_router->action(QStringLiteral("DR%1").arg(i)); ++i)
         m_genres->addAction(m_router->action(QStringLiteral("DR%1").arg(i)));
+    for (QAction* genre : m_genres->actions()) {
+        connect(genre, &QAction::toggled, m_kindChoice,
+                [choice = m_kindChoice, name = genre->objectName()](bool on) {
+                    if (on)
+                        choice->setGenreItem(name);
+                });
+    }
     for (QActionGroup* group : {m_kinds, m_genres}) {
         for (QAction* item : group->actions())
             item->setCheckable(true);
@@ -487,7 +485,7 @@ void THlavniDialog::routeOwnCommands()
         const QString key = QString::fromLatin1(bar.key);
         route(bar.menuItem, this, [this, key] { m_view->toggle(key); });
     }
-    for (const auto& [item, filter] : kindFilters())
+    for (const QString& item : kKindItems)
         route(item, this, [this, name = item] { chooseKind(name); });
     // Ticking the genre is all there is to it; the lists read the tick.
     for (QAction* genre : m_genres->actions())
@@ -697,13 +695,12 @@ void THlavniDialog::chooseKind(const QString& item)
     TTable* table = m_data ? m_data->slotTable(m_dokumenty->currentSlot()) : nullptr;
     if (!table)
         return;
-    for (const auto& [name, filter] : kindFilters()) {
-        if (name == item) {
-            table->setFiltered(false);
-            table->setFiltered(true);
-            table->setFilter(filter);
-        }
-    }
+    const QString filter = KindChoice::filterOf(item);
+    if (filter.isEmpty())
+        return;
+    table->setFiltered(false);
+    table->setFiltered(true);
+    table->setFilter(filter);
 }
 
 // ---------------------------------------------------------------- services

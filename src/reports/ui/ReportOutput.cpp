@@ -18,25 +18,40 @@ ReportOutput::ReportOutput(HlavniSluzby& sluzby, QWidget* window, PrinterSource 
 void ReportOutput::runLabel(TPopiskaReport& label, int slot, QChar mode)
 {
     label.bind(QStringLiteral("Table%1").arg(slot), m_sluzby.dataModule()->slotTable(slot));
-    const auto report = label.prepare();
+    auto report = label.prepare();
     if (!report) {
         showError(label.lastError().message());
         return;
     }
+    show(std::move(*report), label.engine(), mode,
+         QStringLiteral("Popisku se nepodařilo vytisknout."));
+}
+
+void ReportOutput::runReport(report::ReportEngine& engine, QChar mode, const QString& failure)
+{
+    auto report = engine.run();
+    if (!report)
+        return;
+    show(std::move(*report), engine, mode, failure);
+}
+
+void ReportOutput::show(report::LaidOutReport report, report::ReportEngine& engine, QChar mode,
+                        const QString& failure)
+{
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     const QString ini = m_sluzby.programFolder().programIniPath();
     if (mode == QLatin1Char('T')) {
-        if (!printer || !printReport(*report, *printer, ini, m_window)) {
-            showError(QStringLiteral("Popisku se nepodařilo vytisknout."));
+        if (!printer || !printReport(report, *printer, ini, m_window)) {
+            showError(failure);
             return;
         }
-        label.engine().printed();
+        engine.printed();
         return;
     }
-    auto* preview = new TNahledSestavy(*report, printer, ini, m_window);
-    report::ReportEngine* engine = &label.engine();
-    connect(preview, &TNahledSestavy::printed, this, [engine] { engine->printed(); });
-    connect(preview, &QDialog::finished, this, [engine] { engine->previewed(); });
+    auto* preview = new TNahledSestavy(std::move(report), printer, ini, m_window);
+    report::ReportEngine* run = &engine;
+    connect(preview, &TNahledSestavy::printed, this, [run] { run->printed(); });
+    connect(preview, &QDialog::finished, this, [run] { run->previewed(); });
     m_preview = preview;
     preview->show();
     emit previewOpened(preview);

@@ -29,6 +29,11 @@ public:
 
     void runLabel(TPopiskaReport& label, int slot, QChar mode);
 
+    // Previews ('N') or prints ('T') what `engine` lays out with its data as
+    // bound; its after-preview or after-print hook runs when that is done.
+    // `failure` is told when the printer refuses.
+    void runReport(report::ReportEngine& engine, QChar mode, const QString& failure);
+
     // The preview on the screen, or null.
     TNahledSestavy* preview() const { return m_preview; }
 
@@ -37,6 +42,8 @@ signals:
     void failed(const QString& message);
 
 private:
+    void show(report::LaidOutReport report, report::ReportEngine& engine, QChar mode,
+              const QString& failure);
     void showError(const QString& message);
 
     HlavniSluzby& m_sluzby;

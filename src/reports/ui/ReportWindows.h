@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class ReportCopies;
 class TDatabazeDialog;
 class TObrazekDialog;
 class TPrevDialog;
@@ -34,6 +35,8 @@ public:
     void openChooserFor(TDatabazeDialog* window, TNahledDialog::Mode mode);
     // Lets a new database window's pop-up menu offer preview and print.
     void equip(TDatabazeDialog* window);
+    // The copies and pickers of the search that the lists print from.
+    void setReportCopies(ReportCopies* copies) { m_copies = copies; }
 
 private:
     HlavniSluzby& m_sluzby;
@@ -42,4 +45,5 @@ private:
     std::unique_ptr<TPopiskyDialog> m_popisky;
     std::unique_ptr<TObrazekDialog> m_obrazek;
     std::unique_ptr<TPrevDialog> m_prev;
+    ReportCopies* m_copies = nullptr;
 };
