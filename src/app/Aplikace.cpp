@@ -3,8 +3,8 @@
 #include "DatabaseWindows.h"
 #include "HelpWindows.h"
 #include "RecordCommands.h"
-#include "SearchWindows.h"
 #include "ReportWindows.h"
+#include "SearchWindows.h"
 #include "TNovyDialog.h"
 #include "TObrazekDialog.h"
 #include "TPrevDialog.h"
@@ -168,6 +168,9 @@ void Aplikace::createNajit()
 {
     m_search = std::make_unique<SearchWindows>(*m_hlavni);
     SearchWindows* search = m_search.get();
+    // The printed lists print from the search's copies.
+    if (m_reports)
+        m_reports->setReportCopies(search);
     m_hlavni->route(QStringLiteral("MU7"), search, [search] { search->open(); });
     if (DatabaseWindows* databases = m_databases.get())
         search->setZprava([databases] { return databases->zpravaDialog(); });

@@ -136,7 +136,8 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
                           "NovyDialog", "OProgramuDialog", "ObrazekDialog", "OtevreniDialog",
                           "Pomocna1Dialog", "PomocnaDialog", "PomocnikDialog", "PopiskyDialog",
                           "PrevDialog", "TipyDialog", "UvitaniDialog", "VymazatDialog",
-                          "VysledekDialog", "ZrusitVolitelnyDialog"}));
+                          "Vysledek1Dialog", "Vysledek2Dialog", "VysledekDialog",
+                          "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());

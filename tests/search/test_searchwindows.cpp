@@ -8,6 +8,7 @@
 #include "TOfficeLabel.h"
 #include "TPomocna1Dialog.h"
 #include "TPreskrtnuti.h"
+#include "TVyberSestavy.h"
 #include "TVysledekDialog.h"
 #include "TZpravaDialog.h"
 
@@ -37,6 +38,9 @@ private slots:
     void reportCopyIsNoSearchCopy();
     void resultListEntries();
     void carrierGoneSinceTheCopy();
+    void reportCopiesFollowTheKindChoice_data();
+    void reportCopiesFollowTheKindChoice();
+    void pickersHandTheirEntryOver();
 
 private:
     TPomocnaDialog* choose(const QString& code);
@@ -44,7 +48,7 @@ private:
     QString keys() const;
     TNajitDialog* najit() const { return m_search->najitDialog(); }
     TVysledekDialog* vysledek() const { return m_search->vysledekDialog(); }
-    QModelIndex entry(const QStringList& path) const;
+    QModelIndex entry(const QStringList& path, const TVysledekOkno* list = nullptr) const;
 
     std::unique_ptr<DatabaseFolder> m_folder;
     std::unique_ptr<FakeSluzby> m_sluzby;
@@ -220,9 +224,9 @@ void TestSearchWindows::buildThenSearchThenShow()
     QVERIFY(m_sluzby->mainEnabled && m_sluzby->indicators.contains("SBO10"));
 }
 
-QModelIndex TestSearchWindows::entry(const QStringList& path) const
+QModelIndex TestSearchWindows::entry(const QStringList& path, const TVysledekOkno* list) const
 {
-    QAbstractItemModel* model = vysledek()->treeView()->model();
+    QAbstractItemModel* model = (list ? list : vysledek())->treeView()->model();
     QModelIndex at;
     for (const QString& text : path) {
         const QModelIndexList found =
@@ -365,6 +369,80 @@ void TestSearchWindows::carrierGoneSinceTheCopy()
     QCOMPARE(table->fieldText("CISLO"), before);
     QVERIFY(m_search->zpravaDialog()->isVisible());
     QVERIFY(m_search->zpravaDialog()->message().contains("Zima"));
+}
+
+void TestSearchWindows::reportCopiesFollowTheKindChoice_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<QStringList>("rows");
+    const int titles = int(ReportCopies::Copy::Titles);
+    const int performers = int(ReportCopies::Copy::Performers);
+    const int full = int(ReportCopies::Copy::Full);
+    QTest::newRow("titles of every kind")
+        << "N0" << titles
+        << QStringList{"1|Zima|Olympic|", "2|Jaro|Olympic|", "3|Kámen|Team|", "4|Bez autora||",
+                       "5|Ó'Hara|O'Brien|"};
+    QTest::newRow("performers of LPs")
+        << "NO3" << performers
+        << QStringList{"1|Zima|Olympic|", "3|Kámen|Team|", "5|Ó'Hara|O'Brien|", "6||Team|"};
+    QTest::newRow("the whole carrier")
+        << "NO4" << full << QStringList{"2|Jaro|Olympic|Jasná zpráva", "4|Bez autora||"};
+}
+
+// A report's copy takes the ticked kind whatever the window shows, and the
+// search trusts neither of its copies afterwards.
+void TestSearchWindows::reportCopiesFollowTheKindChoice()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, copy);
+    QFETCH(QStringList, rows);
+    addCarriers(
+        *m_folder, "AudioS.dbf",
+        {{"4", "Bez autora", "MC"}, {"5", "Ó'Hara", "LP", "O'Brien"}, {"6", "", "LP", "Team"}});
+    m_sluzby->kindChoice().setItem(kind);
+    m_folder->setKey("Kontrola", "Pomocna", "1");
+    m_folder->setKey("Kontrola", "Pomocna1", "1");
+    QSignalSpy builds(m_search.get(), &SearchWindows::buildStarted);
+    QVERIFY(m_search->rebuildForReport(1, ReportCopies::Copy(copy)));
+    QCOMPARE(builds.count(), 1);
+    QCOMPARE(rowsOf(*m_folder, "AudioI.dbf", {"CISLO", "NAZEV", "INTERPRET", "A1"}), rows);
+    QTRY_COMPARE(keys(), QStringLiteral("0/0"));
+    QVERIFY(m_sluzby->mainEnabled);
+}
+
+void TestSearchWindows::pickersHandTheirEntryOver()
+{
+    addCarriers(*m_folder, "AudioS.dbf", {{"5", "Ó'Hara", "LP", "O'Brien"}});
+    QVERIFY(m_search->rebuildForReport(1, ReportCopies::Copy::Performers));
+    QStringList ran;
+    const auto run = [&ran](const QString& key) { ran << key; };
+    m_search->pickPerformer('T', run);
+    TVysledek1Dialog* picker = m_search->vysledek1Dialog();
+    QVERIFY(picker->isVisible());
+    QVERIFY(!m_sluzby->mainEnabled);
+    QCOMPARE(picker->confirmCaption(), QStringLiteral("Tisk"));
+    const QStringList performers = {"O'Brien", "Olympic", "Team"};
+    QCOMPARE(picker->treeView()->model()->rowCount(), performers.size());
+    // The apostrophe goes over as it stands.
+    picker->treeView()->setCurrentIndex(entry({"O'Brien"}, picker));
+    QCOMPARE(picker->findChild<QLineEdit*>("K4")->text(), QStringLiteral("O'Brien"));
+    CLICK(picker, TOfficeButton, "OfficeButton1");
+    QCOMPARE(ran, QStringList{"O'Brien"});
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(picker->findChild<QLineEdit*>("K1")->text(), QStringLiteral("0"));
+    QVERIFY(m_sluzby->mainEnabled);
+
+    // Enter runs the report even with no entry chosen.
+    QVERIFY(m_search->rebuildForReport(1, ReportCopies::Copy::Full));
+    m_search->pickTitle('N', '2', run);
+    TVysledek2Dialog* titles = m_search->vysledek2Dialog();
+    QCOMPARE(titles->confirmCaption(), QStringLiteral("Náhled"));
+    QCOMPARE(titles->variant(), QChar('2'));
+    QVERIFY(!titles->canShow());
+    QTest::keyClick(titles, Qt::Key_Return);
+    QCOMPARE(ran, (QStringList{"O'Brien", ""}));
+    QVERIFY(!titles->isVisible());
 }
 
 QTEST_MAIN(TestSearchWindows)

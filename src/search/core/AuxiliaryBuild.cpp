@@ -149,13 +149,17 @@ void carry(const SourceLayout& layout, const char* from, QByteArray& row)
 Status buildPerCarrier(const ProgramFolder& folder, const BuildSource& source,
                        BuildProgress& progress)
 {
-    TableScan scan(source.path, source.index);
+    TableScan scan(source.path, source.index, source.filter);
     if (Status s = openSource(source, scan); !s)
         return s;
+    if (!scan.hasField(source.keyField))
+        return Status::error(QStringLiteral("Databáze nemá pole %1.").arg(source.keyField),
+                             source.path);
     const SourceLayout layout(scan);
+    const Span key = layout.span(scan, source.keyField);
     int count = 0;
     while (scan.next())
-        count += isBlank(scan.rawRecord() + layout.title.offset, layout.title.width) ? 0 : 1;
+        count += isBlank(scan.rawRecord() + key.offset, key.width) ? 0 : 1;
     progress.setPosition(100);
     progress.setMaximum(count);
     progress.setPosition(0);
@@ -170,9 +174,12 @@ Status buildPerCarrier(const ProgramFolder& folder, const BuildSource& source,
     scan.rewind();
     while (scan.next()) {
         const char* raw = scan.rawRecord();
-        if (isBlank(raw + layout.title.offset, layout.title.width))
+        if (isBlank(raw + key.offset, key.width))
             continue;
-        carry(layout, raw, row);
+        if (source.withTracks)
+            std::memcpy(row.data(), raw, std::size_t(row.size()));
+        else
+            carry(layout, raw, row);
         if (Status s = writer.appendRaw(row.constData(), int(row.size())); !s)
             return s;
         progress.setPosition(++position);

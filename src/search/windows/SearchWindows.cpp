@@ -10,6 +10,7 @@
 #include "TNajitDialog.h"
 #include "TPomocna1Dialog.h"
 #include "TTable.h"
+#include "TVyberSestavy.h"
 #include "TVysledekDialog.h"
 #include "TZpravaDialog.h"
 
@@ -21,7 +22,9 @@ SearchWindows::SearchWindows(HlavniSluzby& sluzby, QObject* parent)
     : QObject(parent), m_sluzby(sluzby), m_najit(std::make_unique<TNajitDialog>(sluzby)),
       m_pomocna(std::make_unique<TPomocnaDialog>(sluzby, m_najit.get())),
       m_pomocna1(std::make_unique<TPomocna1Dialog>(sluzby, m_najit.get())),
-      m_vysledek(std::make_unique<TVysledekDialog>(sluzby))
+      m_vysledek(std::make_unique<TVysledekDialog>(sluzby)),
+      m_vysledek1(std::make_unique<TVysledek1Dialog>(sluzby)),
+      m_vysledek2(std::make_unique<TVysledek2Dialog>(sluzby))
 {
     connect(m_najit.get(), &TNajitDialog::criterionChosen, this, &SearchWindows::choose);
     for (TPomocnaDialog* builder :
@@ -31,7 +34,9 @@ SearchWindows::SearchWindows(HlavniSluzby& sluzby, QObject* parent)
         connect(builder, &TPomocnaDialog::startRequested, this,
                 [this, builder] { start(builder); });
     }
-    connect(m_vysledek.get(), &TVysledekDialog::failed, this, &SearchWindows::showFailure);
+    for (TVysledekOkno* list : std::initializer_list<TVysledekOkno*>{
+             m_vysledek.get(), m_vysledek1.get(), m_vysledek2.get()})
+        connect(list, &TVysledekOkno::failed, this, &SearchWindows::showFailure);
     connect(&sluzby.kindChoice(), &KindChoice::changed, this, &SearchWindows::kindChoiceChanged);
 }
 
@@ -147,6 +152,59 @@ void SearchWindows::start(TPomocnaDialog* builder)
     m_najit->hide();
     m_vysledek->setRequest(code, slot, heading);
     m_vysledek->ukazat();
+}
+
+// A report's copy: the carriers of the ticked kind with the key field it
+// needs, made under a progress window in print mode, so that the search
+// trusts neither of its copies afterwards.
+bool SearchWindows::rebuildForReport(int slot, Copy copy)
+{
+    const search::SearchCurrency currency(m_sluzby.programFolder().programIniPath());
+    (void)currency.beginBuild();
+    TTable* source = m_sluzby.dataModule()->slotTable(slot);
+    TTable* auxiliary = m_sluzby.dataModule()->table(kAuxiliaryTable);
+    if (!source) {
+        showFailure(Status::error(QStringLiteral("Databáze není otevřená.")));
+        return false;
+    }
+    auto* progress = new TInfoNajitDialog(m_sluzby);
+    progress->setRequest({0, QString(), slot, QStringLiteral("Tisk")});
+    progress->start();
+    emit buildStarted(progress);
+    auxiliary->close();
+    auxiliary->setDatabaseName(m_sluzby.programFolder().dataFolder());
+    search::BuildSource from = search::BuildSource::of(*source, search::Shape::PerCarrier);
+    from.filter = m_sluzby.kindChoice().filter();
+    from.keyField =
+        copy == Copy::Performers ? QStringLiteral("INTERPRET") : QStringLiteral("NAZEV");
+    from.withTracks = copy == Copy::Full;
+    Status s = search::buildAuxiliaryTable(search::Shape::PerCarrier, m_sluzby.programFolder(),
+                                           from, *progress);
+    if (s) {
+        s = auxiliary->open();
+        if (s)
+            (void)auxiliary->setFiltered(false);
+    }
+    progress->finish(s.isOk());
+    if (!s)
+        showFailure(Status::error(
+            QStringLiteral("Pomocnou databázi pro tiskovou sestavu se nepodařilo vytvořit. %1")
+                .arg(s.message()),
+            s.detail()));
+    return s.isOk();
+}
+
+void SearchWindows::pickPerformer(QChar mode, Run run)
+{
+    m_vysledek1->setRequest(mode, std::move(run));
+    m_vysledek1->ukazat();
+}
+
+void SearchWindows::pickTitle(QChar mode, QChar variant, Run run)
+{
+    m_vysledek2->setVariant(variant);
+    m_vysledek2->setRequest(mode, std::move(run));
+    m_vysledek2->ukazat();
 }
 
 TZpravaDialog* SearchWindows::zpravaDialog()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportCopies.h"
 #include "SearchCriteria.h"
 #include "Status.h"
 #include "TInfoNajitDialog.h"
@@ -13,6 +14,8 @@ class HlavniSluzby;
 class TNajitDialog;
 class TPomocna1Dialog;
 class TPomocnaDialog;
+class TVysledek1Dialog;
+class TVysledek2Dialog;
 class TVysledekDialog;
 class TZpravaDialog;
 
@@ -21,7 +24,9 @@ class TZpravaDialog;
 // windows and the result list. The windows are made once and shown and
 // hidden for the whole run; they have no parent, so that the main window
 // can disable itself without disabling them.
-class SearchWindows final : public QObject
+//
+// The printed lists take their copies and pickers from here too.
+class SearchWindows final : public QObject, public ReportCopies
 {
     Q_OBJECT
 
@@ -44,6 +49,13 @@ public:
     TPomocnaDialog* pomocnaDialog() const { return m_pomocna.get(); }
     TPomocna1Dialog* pomocna1Dialog() const { return m_pomocna1.get(); }
     TVysledekDialog* vysledekDialog() const { return m_vysledek.get(); }
+    TVysledek1Dialog* vysledek1Dialog() const { return m_vysledek1.get(); }
+    TVysledek2Dialog* vysledek2Dialog() const { return m_vysledek2.get(); }
+
+    // ReportCopies
+    bool rebuildForReport(int slot, Copy copy) override;
+    void pickPerformer(QChar mode, Run run) override;
+    void pickTitle(QChar mode, QChar variant, Run run) override;
     // The warning balloon the search shares with the database dialogs; the
     // search makes its own when it is given none.
     void setZprava(std::function<TZpravaDialog*()> zprava) { m_shared = std::move(zprava); }
@@ -67,6 +79,8 @@ private:
     std::unique_ptr<TPomocnaDialog> m_pomocna;
     std::unique_ptr<TPomocna1Dialog> m_pomocna1;
     std::unique_ptr<TVysledekDialog> m_vysledek;
+    std::unique_ptr<TVysledek1Dialog> m_vysledek1;
+    std::unique_ptr<TVysledek2Dialog> m_vysledek2;
     std::unique_ptr<TZpravaDialog> m_zprava;
     std::function<TZpravaDialog*()> m_shared;
     std::function<void()> m_kindReset;
