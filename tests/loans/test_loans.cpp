@@ -6,7 +6,42 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using loanfiles::Row;
+
+namespace {
+
+// Root writes a read-only file regardless; without this capability the
+// thread is held to the mode bits like anybody else.
+class WithoutOverride final
+{
+public:
+    WithoutOverride()
+    {
+        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
+        lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        m_lowered = syscall(SYS_capset, &m_header, lowered) == 0;
+    }
+    ~WithoutOverride()
+    {
+        if (m_lowered)
+            (void)syscall(SYS_capset, &m_header, m_saved);
+    }
+    WithoutOverride(const WithoutOverride&) = delete;
+    WithoutOverride& operator=(const WithoutOverride&) = delete;
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+    bool m_lowered = false;
+};
+
+} // namespace
 
 class TestLoans : public QObject
 {
@@ -21,6 +56,7 @@ private slots:
     void personMarkedExactly();
     void progressPositions_data();
     void progressPositions();
+    void booksKeepWhatSiblingsWrote();
 
 private:
     QString folder() const { return m_dir->path() + QLatin1Char('/'); }
@@ -167,6 +203,46 @@ void TestLoans::personMarkedExactly()
     // Clearing takes the mark back to the bytes it had.
     QVERIFY(AddressLinks(folder(), 1).update({{osoba, false}}).status());
     QCOMPARE(loanfiles::bytes(book(1)).mid(4), before.mid(4));
+}
+
+// A book another program wrote meanwhile is read afresh and keeps what it
+// wrote; a book that may not be written is told and the other is still done.
+void TestLoans::booksKeepWhatSiblingsWrote()
+{
+    const Osoba jan{QStringLiteral("Novák"), QStringLiteral("Jan"), QStringLiteral("Dlouhá")};
+    const Osoba eva{QStringLiteral("Malá"), QStringLiteral("Eva"), QStringLiteral("Nová")};
+    for (int n : {1, 2})
+        loanfiles::create(folder(), QStringLiteral("Adresar%1").arg(n),
+                          {loanfiles::person("Novák", "Jan", "Dlouhá")});
+    QVERIFY(AddressLinks(folder(), 2).update({{jan, true}}).status());
+
+    // The sibling adds a person and rewrites the note of the first.
+    loanfiles::append(folder(), "Adresar1.dbf", {loanfiles::person("Malá", "Eva", "Nová")});
+    {
+        TTable sibling;
+        loanfiles::openPhysical(sibling, folder(), "Adresar1.dbf");
+        QVERIFY(sibling.first());
+        QVERIFY(sibling.edit());
+        QVERIFY(sibling.setFieldText("POZNAMKA", "od souseda"));
+        QVERIFY(sibling.post());
+    }
+    QVERIFY(AddressLinks(folder(), 2).update({{eva, true}, {jan, false}}).status());
+    QCOMPARE(loanfiles::column(folder(), "Adresar1.dbf", "A2"), (QStringList{"False", "True"}));
+    QCOMPARE(loanfiles::column(folder(), "Adresar1.dbf", "POZNAMKA"),
+             (QStringList{"od souseda", "poznámka Eva"}));
+
+    QVERIFY(QFile::setPermissions(book(1), QFile::ReadOwner | QFile::ReadGroup));
+    const QByteArray before = loanfiles::bytes(book(1));
+    AddressLinks::Result result;
+    {
+        const WithoutOverride asUser;
+        result = AddressLinks(folder(), 2).update({{jan, true}});
+    }
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY(result.errors.first().contains("Adresar1.dbf"));
+    QVERIFY(result.errors.first().contains("jen pro čtení"));
+    QCOMPARE(loanfiles::bytes(book(1)), before);
+    QCOMPARE(loanfiles::column(folder(), "Adresar2.dbf", "A2"), QStringList{"True"});
 }
 
 void TestLoans::progressPositions_data()

@@ -111,8 +111,16 @@ public:
         if (!QFileInfo(m_path).isWritable() || !m_file.open(m_path, true))
             return failure(QStringLiteral("soubor nelze zapsat (je jen pro čtení nebo "
                                           "ho používá jiný program)"));
+        // A sibling may have changed the record since it was read: only the
+        // mark goes onto what the file holds now, and only while the record
+        // is still that person's.
+        const int mark = m_fields[3].offset;
         for (const auto& [index, record] : records) {
-            if (!m_file.writeRecord(index, record))
+            QByteArray now = m_file.readRecord(index);
+            if (now.size() != record.size() || now.at(0) == '*' || !samePerson(now, record))
+                continue;
+            now[mark] = record.at(mark);
+            if (!m_file.writeRecord(index, now))
                 return failure(QStringLiteral("zápis se nezdařil"));
         }
         return Status::ok();
@@ -121,6 +129,16 @@ public:
     void close() { m_file.close(); }
 
 private:
+    bool samePerson(const QByteArray& a, const QByteArray& b) const
+    {
+        for (int n = 0; n < 3; ++n) {
+            const Field& field = m_fields[n];
+            if (a.mid(field.offset, field.width) != b.mid(field.offset, field.width))
+                return false;
+        }
+        return true;
+    }
+
     bool matches(const char* raw, const EncodedPerson& person) const
     {
         return fieldEquals(raw + m_fields[0].offset, m_fields[0].width, person.prijmeni) &&
