@@ -3,13 +3,18 @@
 #include "DatabaseWindows.h"
 #include "OptionalDatabases.h"
 #include "RecordCommands.h"
+#include "ReportOutput.h"
+#include "ReportWindows.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
 #include "TDokumenty.h"
 #include "TDotazOdstranitDialog.h"
 #include "THlavniDialog.h"
+#include "TNahledSestavy.h"
+#include "TOfficeLabel.h"
 #include "TOtevreniDialog.h"
 #include "TTable.h"
+#include "TVolba.h"
 #include "TZaznamEditor.h"
 #include "TableLayout.h"
 
@@ -18,6 +23,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
@@ -45,6 +51,7 @@ private slots:
     void kindChoiceThatLeavesNothing();
     void genreChoiceFollowsTheKindInFront();
     void commandsActOnTheWindowInFront();
+    void reportsFromTheMainWindowAndTheRecordMenu();
 
 private:
     bool enabled(const char* name) const
@@ -425,6 +432,38 @@ void TestRecordCommands::commandsActOnTheWindowInFront()
     QVERIFY(!hlavni->documentWindow(2));
     QCOMPARE(hlavni->activeDatabaseSlot(), 1);
     QVERIFY(enabled("PNa1") && enabled("MU4") && !enabled("PNa3") && !enabled("MU6"));
+}
+
+// Preview and print of the main window and of the record menu lead through
+// the chooser to the label of the carrier in front.
+void TestRecordCommands::reportsFromTheMainWindowAndTheRecordMenu()
+{
+    startWithKinds({{"1", "MC"}});
+    ReportWindows* reports = m_aplikace->reports();
+    TNahledDialog* chooser = reports->nahled();
+    const auto choose = [](TSestavyBublina* balloon, const char* name) {
+        TVolba* item = balloon->item(QString::fromLatin1(name));
+        QVERIFY(item && item->isEnabled());
+        QTest::mouseClick(item->label(), Qt::LeftButton, {}, item->label()->rect().center());
+    };
+    TRIGGER(m_aplikace->hlavni(), "MS4");
+    QVERIFY(chooser->isVisible());
+    QCOMPARE(chooser->mode(), QChar('N'));
+    QCOMPARE(chooser->slot(), QStringLiteral("1"));
+    QCOMPARE(chooser->kind(), QStringLiteral("MC"));
+    choose(chooser, "OfficeLabel3");
+    QVERIFY(reports->popisky()->isVisible());
+    choose(reports->popisky(), "OfficeLabel1");
+    QTRY_VERIFY(reports->output()->preview());
+    QCOMPARE(reports->output()->preview()->pageCount(), 1);
+    QVERIFY(!chooser->isVisible());
+    reports->output()->preview()->close();
+
+    QAction* print = editor()->popupMenu()->findChild<QAction*>(QStringLiteral("MP01"));
+    QVERIFY(print && print->isEnabled());
+    print->trigger();
+    QVERIFY(chooser->isVisible());
+    QCOMPARE(chooser->mode(), QChar('T'));
 }
 
 QTEST_MAIN(TestRecordCommands)

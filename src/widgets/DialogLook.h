@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-// The look the help windows share.
+// The look the dialogs share.
 
 // A hint shows as a tool tip and travels to the main window's status bar.
 inline void setHint(QWidget* widget, const QString& hint)
