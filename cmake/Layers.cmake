@@ -14,7 +14,7 @@ set(FONARIUM_LAYERS
     "fonarium_services|Core|fonarium_data"
     "fonarium_sample|Core|fonarium_data fonarium_records"
     "fonarium_reportengine|Gui|"
-    "fonarium_labels|Gui|fonarium_reportengine fonarium_data"
+    "fonarium_labels|Gui Svg|fonarium_reportengine fonarium_data"
     "fonarium_widgets|Widgets|"
     "fonarium_pane|Widgets|"
     "fonarium_help|Widgets Multimedia|fonarium_balloon fonarium_helpcore fonarium_services fonarium_widgets fonarium_data"

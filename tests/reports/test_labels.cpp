@@ -57,6 +57,62 @@ bool standsLeft(const QRectF& word, const QRectF& box)
 }
 
 // The measured box of a label element on paper: the band starts at (10, 10).
+// Little-endian words of a metafile.
+class Words
+{
+public:
+    Words& u16(int v) { return put(v, 2); }
+    Words& u32(qint64 v) { return put(v, 4); }
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    Words& put(qint64 v, int width)
+    {
+        for (int i = 0; i < width; ++i)
+            m_bytes.append(char((v >> (8 * i)) & 0xff));
+        return *this;
+    }
+    QByteArray m_bytes;
+};
+
+// A 300 × 200 picture filled red by one rectangle with a thin black outline,
+// as a placeable WMF and as an EMF.
+QByteArray redWmf()
+{
+    Words records;
+    records.u32(5).u16(0x020B).u16(0).u16(0);           // window origin
+    records.u32(5).u16(0x020C).u16(200).u16(300);       // window extent
+    records.u32(7).u16(0x02FC).u16(0).u32(0xFF).u16(0); // solid red brush
+    records.u32(4).u16(0x012D).u16(0);                  // select it
+    records.u32(7).u16(0x041B).u16(210).u16(310).u16(-10).u16(-10);
+    records.u32(3).u16(0); // end
+    const int words = 9 + int(records.bytes().size()) / 2;
+    Words header;
+    header.u16(1).u16(9).u16(0x0300).u32(words).u16(1).u32(7).u16(0);
+    Words placeable;
+    placeable.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(300).u16(200).u16(96).u32(0);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= quint16(quint8(placeable.bytes()[i]) | quint8(placeable.bytes()[i + 1]) << 8);
+    placeable.u16(sum);
+    return placeable.bytes() + header.bytes() + records.bytes();
+}
+
+QByteArray redEmf()
+{
+    Words records;
+    records.u32(39).u32(24).u32(1).u32(0).u32(0xFF).u32(0); // brush 1, solid red
+    records.u32(37).u32(12).u32(1);                         // select it
+    records.u32(43).u32(24).u32(-10).u32(-10).u32(310).u32(210);
+    records.u32(14).u32(20).u32(0).u32(16).u32(20); // end
+    const int size = 88 + int(records.bytes().size());
+    Words header;
+    header.u32(1).u32(88).u32(0).u32(0).u32(299).u32(199).u32(0).u32(0).u32(7937).u32(5291);
+    header.u32(0x464D4520).u32(0x10000).u32(size).u32(5).u16(2).u16(0);
+    header.u32(0).u32(0).u32(0).u32(1920).u32(1080).u32(508).u32(286);
+    return header.bytes() + records.bytes();
+}
+
 QRectF paper(qreal l, qreal t, qreal w, qreal h)
 {
     return QRectF(l + 10, t + 10, w, h);
@@ -286,8 +342,12 @@ void TestLabels::frontPicture_data()
                                   << "chybi.bmp" << QRectF() << "chybi.bmp";
     QTest::newRow("not a picture") << "TiskMCDialog"
                                    << "rozbity.bmp" << QRectF() << "rozbity.bmp";
-    QTest::newRow("a metafile") << "TiskCD1Dialog"
-                                << "kresba.wmf" << QRectF() << "kresba.wmf";
+    QTest::newRow("junk named a metafile") << "TiskCD1Dialog"
+                                           << "kresba.wmf" << QRectF() << "kresba.wmf";
+    QTest::newRow("booklet, a WMF") << "TiskCD1Dialog"
+                                    << "cervena.wmf" << booklet << "";
+    QTest::newRow("MC, an EMF") << "TiskMCDialog"
+                                << "cervena.emf" << mc << "";
 }
 
 void TestLabels::frontPicture()
@@ -309,6 +369,12 @@ void TestLabels::frontPicture()
     QVERIFY(metafile.open(QIODevice::WriteOnly));
     metafile.write(QByteArray(64, '\1'));
     metafile.close();
+    for (const auto& [name, bytes] :
+         {std::pair{"cervena.wmf", redWmf()}, {"cervena.emf", redEmf()}}) {
+        QFile drawn(m_dir->filePath(name));
+        QVERIFY(drawn.open(QIODevice::WriteOnly));
+        drawn.write(bytes);
+    }
     QVERIFY(IniFile(m_ini).writeString("Obrazek", "Obrazek",
                                        file.isEmpty() ? "" : m_dir->filePath(file)));
 
@@ -329,10 +395,11 @@ void TestLabels::frontPicture()
     }
     QVERIFY(image);
     QCOMPARE(image->box, box);
-    // Stretched over the whole box: red at both far corners.
+    // Stretched over the whole box: red near both far corners (a metafile is
+    // drawn with its outline).
     const QImage page = report::ReportPainter::renderPage(*report, 0, 100);
     const qreal dots = 100 / 25.4;
-    for (QPointF corner : {box.topLeft() + QPointF(1, 1), box.bottomRight() - QPointF(1, 1)})
+    for (QPointF corner : {box.topLeft() + QPointF(2, 2), box.bottomRight() - QPointF(2, 2)})
         QCOMPARE(page.pixelColor((corner * dots).toPoint()), QColor(Qt::red));
 }
 

@@ -1,6 +1,9 @@
 #include "FrontPicture.h"
 
+#include "Metafile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -19,12 +22,18 @@ Status FrontPicture::load(const QString& path, QImage* picture)
                            "„Vybrat obrázek pro tisk“, nebo jeho tisk zrušte.")
                 .arg(QDir::toNativeSeparators(path)));
     }
-    const QString suffix = file.suffix().toLower();
-    if (suffix == QLatin1String("emf") || suffix == QLatin1String("wmf")) {
-        return Status::error(
-            QStringLiteral("Obrázek „%1“ je metasoubor Windows (EMF, WMF), který tato verze "
-                           "programu neumí načíst. Uložte jej jako bitmapu (BMP).")
-                .arg(QDir::toNativeSeparators(path)));
+    QFile source(path);
+    const QByteArray head = source.open(QIODevice::ReadOnly) ? source.peek(64) : QByteArray();
+    if (metafile::typeOf(head) != metafile::Type::None) {
+        const QImage drawn = metafile::render(source.readAll());
+        if (drawn.isNull()) {
+            return Status::error(
+                QStringLiteral("Obrázek „%1“ nelze načíst: metasoubor je poškozený nebo "
+                               "obsahuje jen to, co program neumí vykreslit.")
+                    .arg(QDir::toNativeSeparators(path)));
+        }
+        *picture = drawn;
+        return Status::ok();
     }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
