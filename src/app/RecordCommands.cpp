@@ -99,9 +99,7 @@ void RecordCommands::equip(TDatabazeDialog* window)
         if (editor)
             return editor->saveRecord();
         TTable* table = window->table();
-        if (Status s = table->setFieldText(QStringLiteral("DATUM"),
-                                           QDate::currentDate().toString(Qt::ISODate));
-            !s)
+        if (Status s = recordrules::stampToday(*table); !s)
             return s;
         return table->post();
     });

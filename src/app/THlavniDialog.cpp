@@ -1,5 +1,7 @@
 #include "THlavniDialog.h"
 
+#include "RecordCommandRules.h"
+
 #include "ElectronicManual.h"
 #include "HelpWindows.h"
 #include "TipStepper.h"
@@ -59,9 +61,6 @@ struct BarItems
 const BarItems kBars[] = {{"Standardni", "PN1", "P1M1"},   {"Databaze", "PN2", "P1M2"},
                           {"Okna", "PN3", "P1M3"},         {"TipyDne", "PN4", "P1M4"},
                           {"StavovyRadek", "MZ2", "P1M5"}, {"PanelOutlook", "MZ3", "P1M6"}};
-
-// The kind items in menu order.
-const QStringList kKindItems{"N0", "NO1", "NO5", "NO2", "NO3", "NO4"};
 
 const QStringList kWindowCommands{"MO1", "MO2", "MO3", "MO4", "MO5", "TO1", "TO2",
                                   "TO3", "TO4", "OO1", "OO2", "OO3", "OO4"};
@@ -213,7 +212,7 @@ void THlavniDialog::createChoiceGroups()
     m_kinds = new QActionGroup(this);
     m_genres = new QActionGroup(this);
     m_kindChoice = new KindChoice(this);
-    for (const QString& item : kKindItems) {
+    for (const QString& item : recordrules::kindItems()) {
         QAction* kind = m_router->action(item);
         m_kinds->addAction(kind);
         // However the tick moves, the windows that follow the choice hear of it.
@@ -485,7 +484,7 @@ void THlavniDialog::routeOwnCommands()
         const QString key = QString::fromLatin1(bar.key);
         route(bar.menuItem, this, [this, key] { m_view->toggle(key); });
     }
-    for (const QString& item : kKindItems)
+    for (const QString& item : recordrules::kindItems())
         route(item, this, [this, name = item] { chooseKind(name); });
     // Ticking the genre is all there is to it; the lists read the tick.
     for (QAction* genre : m_genres->actions())

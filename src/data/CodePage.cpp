@@ -57,12 +57,11 @@ struct Driver
 };
 
 const std::array<Driver, 31> kDrivers = {{
-    {0x01, 437},  {0x02, 850},  {0x03, 1252}, {0x09, 437},  {0x0A, 850},  {0x0B, 437},
-    {0x0D, 437},  {0x0E, 850},  {0x0F, 437},  {0x10, 850},  {0x11, 437},  {0x12, 850},
-    {0x14, 850},  {0x15, 437},  {0x16, 850},  {0x18, 437},  {0x19, 437},  {0x1A, 850},
-    {0x1B, 437},  {0x1D, 850},  {0x1F, 852},  {0x22, 852},  {0x23, 852},  {0x25, 850},
-    {0x37, 850},  {0x40, 852},  {0x57, 1252}, {0x58, 1252}, {0x59, 1252}, {0x64, 852},
-    {0xC8, 1250},
+    {0x01, 437},  {0x02, 850}, {0x03, 1252}, {0x09, 437}, {0x0A, 850}, {0x0B, 437},  {0x0D, 437},
+    {0x0E, 850},  {0x0F, 437}, {0x10, 850},  {0x11, 437}, {0x12, 850}, {0x14, 850},  {0x15, 437},
+    {0x16, 850},  {0x18, 437}, {0x19, 437},  {0x1A, 850}, {0x1B, 437}, {0x1D, 850},  {0x1F, 852},
+    {0x22, 852},  {0x23, 852}, {0x25, 850},  {0x37, 850}, {0x40, 852}, {0x57, 1252}, {0x58, 1252},
+    {0x59, 1252}, {0x64, 852}, {0xC8, 1250},
 }};
 
 int pageForDriver(quint8 driver, bool* known)
@@ -96,15 +95,16 @@ QString CodePage::name() const
                             : QStringLiteral("cp%1").arg(m_number);
 }
 
-QString CodePage::decode(const char* bytes, qsizetype size) const
+QString CodePage::decode(const char* bytes, qsizetype size, Unassigned unassigned) const
 {
+    const char16_t missing = unassigned == Unassigned::Replace ? 0xFFFD : 0;
     const char16_t* upper = upperHalf(m_number);
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < size; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        // An unassigned byte shows as the replacement character rather than vanishing.
-        out[i] = b < 0x80 ? QChar(b) : QChar(upper[b - 0x80] ? upper[b - 0x80] : 0xFFFD);
+        const char16_t mapped = b < 0x80 ? b : upper[b - 0x80];
+        out[i] = QChar(mapped ? mapped : (missing ? missing : char16_t(b)));
     }
     return text;
 }

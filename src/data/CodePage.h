@@ -20,8 +20,20 @@ public:
     bool isKnown() const { return m_known; }
     QString name() const;
 
-    QString decode(const char* bytes, qsizetype size) const;
-    QString decode(const QByteArray& bytes) const { return decode(bytes.constData(), bytes.size()); }
+    // An unassigned byte shows as the replacement character, or with Keep as
+    // the C1 control of the same value, as Windows reads it, so that a file
+    // read and written again keeps every byte.
+    enum class Unassigned
+    {
+        Replace,
+        Keep
+    };
+    QString decode(const char* bytes, qsizetype size,
+                   Unassigned unassigned = Unassigned::Replace) const;
+    QString decode(const QByteArray& bytes) const
+    {
+        return decode(bytes.constData(), bytes.size());
+    }
 
     // Empty when some character of the text has no byte in this page.
     std::optional<QByteArray> encode(const QString& text) const;

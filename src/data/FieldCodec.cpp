@@ -15,61 +15,6 @@ QString trimmedAscii(const char* raw, int width)
     return QString::fromLatin1(raw, width).trimmed();
 }
 
-// A number split into sign, whole digits and decimal digits, without leading
-// zeros of the whole part or trailing zeros of the decimals.
-struct Decimal
-{
-    bool negative = false;
-    QString whole;
-    QString fraction;
-
-    QString canonical() const
-    {
-        if (whole.isEmpty() && fraction.isEmpty())
-            return QStringLiteral("0");
-        QString text = negative ? QStringLiteral("-") : QString();
-        text += whole.isEmpty() ? QStringLiteral("0") : whole;
-        if (!fraction.isEmpty())
-            text += QLatin1Char('.') + fraction;
-        return text;
-    }
-};
-
-// Accepts an optional sign, digits and at most one decimal separator, which may
-// be the locale's, a point or a comma. Group separators and exponents are not
-// numbers a user types into these fields.
-std::optional<Decimal> parseDecimal(const QString& input, QChar localePoint)
-{
-    QString text = input.trimmed();
-    Decimal d;
-    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
-        d.negative = text.at(0) == QLatin1Char('-');
-        text.remove(0, 1);
-    }
-    bool seenPoint = false;
-    bool seenDigit = false;
-    for (const QChar c : text) {
-        if (c.isDigit() && c.unicode() < 0x80) {
-            (seenPoint ? d.fraction : d.whole) += c;
-            seenDigit = true;
-        } else if (!seenPoint && (c == localePoint || c == QLatin1Char('.') ||
-                                  c == QLatin1Char(','))) {
-            seenPoint = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!seenDigit)
-        return std::nullopt;
-    while (d.whole.startsWith(QLatin1Char('0')))
-        d.whole.remove(0, 1);
-    while (d.fraction.endsWith(QLatin1Char('0')))
-        d.fraction.chop(1);
-    if (d.whole.isEmpty() && d.fraction.isEmpty())
-        d.negative = false;
-    return d;
-}
-
 QString numberForDisplay(const QString& canonical, const QLocale& locale)
 {
     QString text = canonical;
@@ -89,9 +34,8 @@ Status numberFromText(const FieldDef& field, const QString& text, const QLocale&
     const QString point = locale.decimalPoint();
     const auto parsed = parseDecimal(text, point.isEmpty() ? QChar('.') : point.at(0));
     if (!parsed)
-        return Status::error(
-            QStringLiteral("„%1“ není platné číslo.").arg(text.trimmed()),
-            QStringLiteral("field %1").arg(field.name));
+        return Status::error(QStringLiteral("„%1“ není platné číslo.").arg(text.trimmed()),
+                             QStringLiteral("field %1").arg(field.name));
     if (parsed->fraction.size() > field.decimals)
         return Status::error(
             field.decimals == 0
@@ -99,7 +43,10 @@ Status numberFromText(const FieldDef& field, const QString& text, const QLocale&
                 : QStringLiteral("Hodnota %1 má příliš mnoho desetinných míst (nejvýše %2).")
                       .arg(text.trimmed())
                       .arg(field.decimals),
-            QStringLiteral("field %1 N(%2,%3)").arg(field.name).arg(field.width).arg(field.decimals));
+            QStringLiteral("field %1 N(%2,%3)")
+                .arg(field.name)
+                .arg(field.width)
+                .arg(field.decimals));
     QString stored = parsed->negative ? QStringLiteral("-") : QString();
     stored += parsed->whole.isEmpty() ? QStringLiteral("0") : parsed->whole;
     if (field.decimals > 0)
@@ -200,6 +147,60 @@ Status characterFromText(const FieldDef& field, const QString& text, const CodeP
 
 } // namespace
 
+QString Decimal::canonical() const
+{
+    if (whole.isEmpty() && fraction.isEmpty())
+        return QStringLiteral("0");
+    QString text = negative ? QStringLiteral("-") : QString();
+    text += whole.isEmpty() ? QStringLiteral("0") : whole;
+    if (!fraction.isEmpty())
+        text += QLatin1Char('.') + fraction;
+    return text;
+}
+
+std::optional<Decimal> parseDecimal(const QString& input, QChar localePoint)
+{
+    QString text = input.trimmed();
+    Decimal d;
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
+        d.negative = text.at(0) == QLatin1Char('-');
+        text.remove(0, 1);
+    }
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (const QChar c : text) {
+        if (c.isDigit() && c.unicode() < 0x80) {
+            (seenPoint ? d.fraction : d.whole) += c;
+            seenDigit = true;
+        } else if (!seenPoint &&
+                   (c == localePoint || c == QLatin1Char('.') || c == QLatin1Char(','))) {
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    while (d.whole.startsWith(QLatin1Char('0')))
+        d.whole.remove(0, 1);
+    while (d.fraction.endsWith(QLatin1Char('0')))
+        d.fraction.chop(1);
+    if (d.whole.isEmpty() && d.fraction.isEmpty())
+        d.negative = false;
+    return d;
+}
+
+std::optional<double> parseNumber(const QString& input, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    const auto parsed = parseDecimal(input, point.isEmpty() ? QChar('.') : point.at(0));
+    if (!parsed)
+        return std::nullopt;
+    bool ok = false;
+    const double value = parsed->canonical().toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 QString dateFormat(const QLocale& locale)
 {
     QString format = locale.dateFormat(QLocale::ShortFormat);
@@ -233,8 +234,7 @@ QString canonicalDate(const char* raw)
     return text;
 }
 
-QString toText(const FieldDef& field, const char* raw, const CodePage& page,
-               const QLocale& locale)
+QString toText(const FieldDef& field, const char* raw, const CodePage& page, const QLocale& locale)
 {
     if (isNumeric(field))
         return numberForDisplay(canonicalNumber(raw, field.width), locale);

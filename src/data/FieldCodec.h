@@ -16,8 +16,24 @@
 // not fit a field is ever cut: it is refused with a message.
 namespace fieldcodec {
 
-QString toText(const FieldDef& field, const char* raw, const CodePage& page,
-               const QLocale& locale);
+// A number as a user types it: an optional sign, digits and at most one
+// decimal separator, which may be the locale's, a point or a comma; split
+// into sign, whole digits and decimal digits, without leading zeros of the
+// whole part or trailing zeros of the decimals. Group separators and
+// exponents are not numbers a user types into these fields.
+struct Decimal
+{
+    bool negative = false;
+    QString whole;
+    QString fraction;
+
+    QString canonical() const;
+};
+std::optional<Decimal> parseDecimal(const QString& input, QChar localePoint);
+// The same as a floating value, the separator of `locale` accepted too.
+std::optional<double> parseNumber(const QString& input, const QLocale& locale);
+
+QString toText(const FieldDef& field, const char* raw, const CodePage& page, const QLocale& locale);
 
 // The field's bytes (exactly field.width of them) for a typed text.
 Status fromText(const FieldDef& field, const QString& text, const CodePage& page,

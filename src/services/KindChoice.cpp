@@ -1,26 +1,7 @@
 #include "KindChoice.h"
 
+#include "RecordCommandRules.h"
 #include "TableLayout.h"
-
-#include <QList>
-#include <QPair>
-
-namespace {
-
-// The kind items in menu order with the kind each stands for.
-const QList<QPair<QString, QString>>& kinds()
-{
-    static const QList<QPair<QString, QString>> list{
-        {QStringLiteral("N0"), QString()},
-        {QStringLiteral("NO1"), QStringLiteral("Audio CD")},
-        {QStringLiteral("NO5"), QStringLiteral("Audio MP3 CD")},
-        {QStringLiteral("NO2"), QStringLiteral("Datové CD")},
-        {QStringLiteral("NO3"), QStringLiteral("LP")},
-        {QStringLiteral("NO4"), QStringLiteral("MC")}};
-    return list;
-}
-
-} // namespace
 
 KindChoice::KindChoice(QObject* parent) : QObject(parent) {}
 
@@ -34,21 +15,12 @@ void KindChoice::setItem(const QString& item)
 
 QString KindChoice::filterOf(const QString& item)
 {
-    for (const auto& [name, kind] : kinds()) {
-        if (name == item)
-            return kind.isEmpty() ? QStringLiteral("DRUH <> ' '")
-                                  : QStringLiteral("DRUH = '%1'").arg(kind);
-    }
-    return {};
+    return recordrules::kindFilter(item);
 }
 
 QString KindChoice::kindOf(const QString& item)
 {
-    for (const auto& [name, kind] : kinds()) {
-        if (name == item)
-            return kind;
-    }
-    return {};
+    return recordrules::kindOfItem(item);
 }
 
 bool KindChoice::withoutPerformer() const

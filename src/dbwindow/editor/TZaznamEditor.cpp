@@ -5,6 +5,7 @@
 #include "DialogLook.h"
 #include "EditorParts.h"
 #include "EvidenceNumber.h"
+#include "FieldCodec.h"
 #include "KindLayout.h"
 #include "RecordCommandRules.h"
 #include "TDataSource.h"
@@ -37,14 +38,9 @@ namespace {
 const QString kLent = QStringLiteral("Půjčeno");
 
 // A typed or stored number in the user's notation, a point also accepted.
-std::optional<double> numberIn(QString text)
+std::optional<double> numberIn(const QString& text)
 {
-    text = text.trimmed();
-    text.replace(QLocale().decimalPoint(), QStringLiteral("."));
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return fieldcodec::parseNumber(text, QLocale());
 }
 
 int whole(double value)
@@ -545,9 +541,7 @@ Status TZaznamEditor::saveRecord()
         focusEditor(m_number);
         return s;
     }
-    if (Status s =
-            t->setFieldText(QStringLiteral("DATUM"), QDate::currentDate().toString(Qt::ISODate));
-        !s)
+    if (Status s = recordrules::stampToday(*t); !s)
         return s;
     setEditorsEnabled(false);
     if (Status s = t->post(); !s) {

@@ -1,58 +1,32 @@
 #include "CarrierTotal.h"
 
+#include "FieldCodec.h"
+
 #include <optional>
 
 namespace {
-
-constexpr qint64 kLimit = 1'000'000'000'000LL; // far beyond any carrier, far below overflow
 
 // A typed value in hundredths. The separator may be the locale's, a point or a
 // comma; more than two decimals cannot be a length or a size of a track.
 std::optional<qint64> hundredths(const QString& typed, QChar localePoint, Status* error)
 {
-    QString text = typed.trimmed();
-    if (text.isEmpty())
+    if (typed.trimmed().isEmpty())
         return 0;
-    bool negative = false;
-    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
-        negative = text.at(0) == QLatin1Char('-');
-        text.remove(0, 1);
-    }
-    qint64 whole = 0;
-    qint64 fraction = 0;
-    int decimals = -1;
-    bool digits = false;
-    for (const QChar c : text) {
-        if (c.unicode() >= '0' && c.unicode() <= '9') {
-            digits = true;
-            if (decimals < 0) {
-                whole = whole * 10 + (c.unicode() - '0');
-            } else if (++decimals <= 2) {
-                fraction = fraction * 10 + (c.unicode() - '0');
-            } else if (c != QLatin1Char('0')) {
-                *error = Status::error(
-                    QStringLiteral("Hodnota %1 má příliš mnoho desetinných míst (nejvýše 2).")
-                        .arg(typed.trimmed()));
-                return std::nullopt;
-            }
-        } else if (decimals < 0 &&
-                   (c == localePoint || c == QLatin1Char('.') || c == QLatin1Char(','))) {
-            decimals = 0;
-        } else {
-            digits = false;
-            break;
-        }
-        if (whole >= kLimit)
-            break;
-    }
-    if (!digits || whole >= kLimit) {
+    const auto parsed = fieldcodec::parseDecimal(typed, localePoint);
+    // Twelve digits are far beyond any carrier and far below an overflow.
+    if (!parsed || parsed->whole.size() > 12) {
         *error = Status::error(QStringLiteral("„%1“ není platné číslo.").arg(typed.trimmed()));
         return std::nullopt;
     }
-    if (decimals == 1)
-        fraction *= 10;
-    const qint64 value = whole * 100 + fraction;
-    return negative ? -value : value;
+    if (parsed->fraction.size() > 2) {
+        *error =
+            Status::error(QStringLiteral("Hodnota %1 má příliš mnoho desetinných míst (nejvýše 2).")
+                              .arg(typed.trimmed()));
+        return std::nullopt;
+    }
+    const qint64 value = parsed->whole.toLongLong() * 100 +
+                         parsed->fraction.leftJustified(2, QLatin1Char('0')).toLongLong();
+    return parsed->negative ? -value : value;
 }
 
 // Sizes are written as the table shows a stored number, without trailing

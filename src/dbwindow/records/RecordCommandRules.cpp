@@ -1,5 +1,9 @@
 #include "RecordCommandRules.h"
 
+#include "TTable.h"
+
+#include <QDate>
+
 #include "FilterExpression.h"
 
 #include <array>
@@ -74,20 +78,31 @@ const QStringList& kindItems()
     return items;
 }
 
-QString kindFilter(const QString& item)
+QString kindOfItem(const QString& item)
 {
     static const QList<QPair<QString, QString>> kinds = {
-        {"NO1", QStringLiteral("Audio CD")}, {"NO5", QStringLiteral("Audio MP3 CD")},
+        {"NO1", QStringLiteral("Audio CD")},  {"NO5", QStringLiteral("Audio MP3 CD")},
         {"NO2", QStringLiteral("Datové CD")}, {"NO3", QStringLiteral("LP")},
         {"NO4", QStringLiteral("MC")},
     };
-    if (item == QLatin1String("N0"))
-        return QStringLiteral("DRUH <> ' '");
     for (const auto& [name, kind] : kinds) {
         if (name == item)
-            return filterTerm(QStringLiteral("DRUH"), kind);
+            return kind;
     }
     return {};
+}
+
+QString kindFilter(const QString& item)
+{
+    if (item == QLatin1String("N0"))
+        return QStringLiteral("DRUH <> ' '");
+    const QString kind = kindOfItem(item);
+    return kind.isEmpty() ? QString() : filterTerm(QStringLiteral("DRUH"), kind);
+}
+
+Status stampToday(TTable& table)
+{
+    return table.setFieldText(QStringLiteral("DATUM"), QDate::currentDate().toString(Qt::ISODate));
 }
 
 } // namespace recordrules

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Status.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,8 @@
 // active database window. The main window applies these to its menu items,
 // toolbar and side-bar buttons and to the window's pop-up menu whenever that
 // state changes.
+class TTable;
+
 namespace recordrules {
 
 enum class WindowState
@@ -36,8 +40,13 @@ QList<Rule> rulesFor(WindowState state);
 // The items of the active window's pop-up menu start with "MP".
 bool isPopupItem(const QString& item);
 
-// The kind choice: item name (N0, NO1 ... NO5) and the filter it sets.
+// The kind choice: item name (N0, NO1 ... NO5) in menu order, the filter it
+// sets and the kind it stands for (empty for all kinds and unknown items).
 QString kindFilter(const QString& item);
+QString kindOfItem(const QString& item);
 const QStringList& kindItems();
+
+// A carrier being saved carries the date of its last change in DATUM.
+Status stampToday(TTable& table);
 
 } // namespace recordrules

@@ -1,5 +1,7 @@
 #include "TDatabazeDialog.h"
 
+#include "RecordCommandRules.h"
+
 #include "DialogLook.h"
 #include "FieldCodec.h"
 #include "HlavniSluzby.h"
@@ -302,8 +304,7 @@ Status TDatabazeDialog::stampAndPost()
     TTable* own = table();
     if (!own || !own->isEditing())
         return Status::ok();
-    const QString today = QDate::currentDate().toString(fieldcodec::dateFormat(QLocale()));
-    Status s = own->setFieldText(QStringLiteral("DATUM"), today);
+    Status s = recordrules::stampToday(*own);
     return s ? own->post() : s;
 }
 

@@ -1,5 +1,7 @@
 #include "PrinterOffset.h"
 
+#include "FieldCodec.h"
+
 #include "IniFile.h"
 
 namespace {
@@ -16,9 +18,7 @@ QString keyOf(const QString& printer, QChar axis)
 
 qreal number(const QString& text)
 {
-    bool ok = false;
-    const qreal value = QString(text).replace(',', '.').toDouble(&ok);
-    return ok ? value : 0;
+    return fieldcodec::parseNumber(text, QLocale::c()).value_or(0);
 }
 } // namespace
 
