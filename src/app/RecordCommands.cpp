@@ -11,7 +11,6 @@
 
 #include <QDate>
 #include <QMenu>
-#include <QMessageBox>
 
 namespace {
 const QStringList kClipboardCommands = {"MU1", "MU2", "MU3", "TS6", "TS7", "TS8"};
@@ -176,13 +175,9 @@ void RecordCommands::setClipboardCommands(bool enabled)
         m_hlavni.setCommandAvailable(name, enabled);
 }
 
-// A refused command is reported the way every engine error is: a message box
-// that does not block the window behind it.
+// A refused command is told like every other failure: in the program's
+// message balloon.
 void RecordCommands::showError(const Status& status)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, THlavniDialog::kCaption, status.message(),
-                                QMessageBox::Ok, &m_hlavni);
-    box->setObjectName(QStringLiteral("ChybaZprava"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    m_hlavni.reportError(status);
 }

@@ -6,7 +6,6 @@
 #include "TNahledSestavy.h"
 #include "TPopiskaReport.h"
 
-#include <QMessageBox>
 #include <QPrinter>
 
 ReportOutput::ReportOutput(HlavniSluzby& sluzby, QWidget* window, PrinterSource printer,
@@ -57,13 +56,9 @@ void ReportOutput::show(report::LaidOutReport report, report::ReportEngine& engi
     emit previewOpened(preview);
 }
 
-// Like every refused command: a message box that does not block the windows.
+// Like every refused command: in the program's message balloon.
 void ReportOutput::showError(const QString& message)
 {
     emit failed(message);
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Fonarium 2000"), message,
-                                QMessageBox::Ok, m_window);
-    box->setObjectName(QStringLiteral("ChybaZprava"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    m_sluzby.reportError(Status::error(message));
 }

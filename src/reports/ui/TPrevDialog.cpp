@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 
 TPrevDialog::TPrevDialog(HlavniSluzby& sluzby, QWidget* parent)
@@ -30,11 +29,7 @@ bool TPrevDialog::showChosen()
     QImage picture;
     if (const Status s = FrontPicture::load(path, &picture); !s) {
         emit failed(s.message());
-        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Fonarium 2000"),
-                                    s.message(), QMessageBox::Ok, parentWidget());
-        box->setObjectName(QStringLiteral("ChybaZprava"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        m_sluzby.reportError(s);
         return false;
     }
     m_image->setPixmap(QPixmap::fromImage(picture));
