@@ -7,6 +7,7 @@
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
 #include "TPomocnikDialog.h"
+#include "TestProgramFolder.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -14,32 +15,6 @@
 #include <QTest>
 
 #include <memory>
-
-// A program folder laid out as the program lays out its own, in a temporary place.
-class TestProgramFolder
-{
-public:
-    TestProgramFolder()
-    {
-        if (m_dir.isValid())
-            m_laidOut = programlayout::layOut(m_dir.path()).isOk();
-    }
-
-    bool isValid() const { return m_dir.isValid() && m_laidOut; }
-    ProgramFolder folder() const { return ProgramFolder(m_dir.path()); }
-    QString path() const { return m_dir.path(); }
-
-    IniFile programIni() const { return IniFile(folder().programIniPath()); }
-    IniFile suiteIni() const { return IniFile(folder().suiteIniPath()); }
-    QString zobrazit(const QString& key) const
-    {
-        return programIni().readString(QStringLiteral("Zobrazit"), key);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_laidOut = false;
-};
 
 // The main window with its data module and, when asked for, the assistant figure.
 struct TestMainWindow

@@ -4,6 +4,7 @@
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "TTable.h"
+#include "TestProgramFolder.h"
 
 #include <QFile>
 #include <QImage>
@@ -12,25 +13,9 @@
 
 // A program folder laid out as for a new user, in a temporary place, with
 // what the database tests read and write there.
-class DatabaseFolder
+class DatabaseFolder : public TestProgramFolder
 {
 public:
-    DatabaseFolder() { m_laidOut = m_dir.isValid() && programlayout::layOut(m_dir.path()).isOk(); }
-
-    bool isValid() const { return m_laidOut; }
-    QString path() const { return m_dir.path(); }
-    ProgramFolder folder() const { return ProgramFolder(m_dir.path()); }
-    QString data(const QString& file) const { return folder().dataFolder() + file; }
-
-    QString key(const QString& section, const QString& key) const
-    {
-        return IniFile(folder().programIniPath()).readString(section, key);
-    }
-    void setKey(const QString& section, const QString& key, const QString& value) const
-    {
-        QVERIFY(IniFile(folder().programIniPath()).writeString(section, key, value));
-    }
-
     bool exists(const QString& file) const { return QFile::exists(data(file)); }
     QByteArray bytes(const QString& file) const
     {
@@ -68,10 +53,6 @@ public:
             QVERIFY(t.post());
         }
     }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_laidOut = false;
 };
 
 // The rows of a picture where pure red runs, grouped into bands of

@@ -5,6 +5,7 @@
 #include "TDataModule1.h"
 #include "TDataSource.h"
 #include "TTable.h"
+#include "TestProgramFolder.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -14,19 +15,18 @@
 
 // A temporary program folder laid out as for a new user, with the data module
 // on it and the standard database open, filled through the table engine.
-class EditorFolder
+class EditorFolder : public TestProgramFolder
 {
 public:
     using Row = QMap<QString, QString>;
 
     EditorFolder()
     {
-        QVERIFY(programlayout::layOut(m_dir.path()));
-        m_data = std::make_unique<TDataModule1>(ProgramFolder(m_dir.path()).dataFolder());
+        QVERIFY(isValid());
+        m_data = std::make_unique<TDataModule1>(folder().dataFolder());
         QVERIFY(table()->open());
     }
 
-    QString path() const { return m_dir.path(); }
     TTable* table() const { return m_data->slotTable(1); }
     TDataSource* source() const { return m_data->dataSource(1); }
     TDataModule1* dataModule() const { return m_data.get(); }
@@ -53,6 +53,5 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
     std::unique_ptr<TDataModule1> m_data;
 };

@@ -6,6 +6,7 @@
 #include "TTable.h"
 #include "TableFiles.h"
 #include "TableLayout.h"
+#include "TestProgramFolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,13 +14,10 @@
 
 // A temporary program folder laid out as for a new user, optionally with a
 // tips table of its own ("Tip 1", "Tip 2", ...) in place of the shipped tips.
-class HelpFolder
+class HelpFolder : public TestProgramFolder
 {
 public:
-    HelpFolder() { QVERIFY(programlayout::layOut(m_dir.path())); }
-
-    QString path() const { return m_dir.path(); }
-    ProgramFolder folder() const { return ProgramFolder(m_dir.path()); }
+    HelpFolder() { QVERIFY(isValid()); }
 
     static QString tipText(int number) { return QStringLiteral("Tip %1").arg(number); }
 
@@ -47,22 +45,18 @@ public:
 
     void writeProgram(const QString& section, const QString& key, const QString& value) const
     {
-        QVERIFY(IniFile(folder().programIniPath()).writeString(section, key, value));
+        setKey(section, key, value);
     }
     QString readProgram(const QString& section, const QString& key) const
     {
-        return IniFile(folder().programIniPath()).readString(section, key);
+        return this->key(section, key);
     }
     void writeSuite(const QString& key, const QString& value) const
     {
-        QVERIFY(
-            IniFile(folder().suiteIniPath()).writeString(QStringLiteral("Nastaveni"), key, value));
+        QVERIFY(suiteIni().writeString(QStringLiteral("Nastaveni"), key, value));
     }
     QString readSuite(const QString& key) const
     {
-        return IniFile(folder().suiteIniPath()).readString(QStringLiteral("Nastaveni"), key);
+        return suiteIni().readString(QStringLiteral("Nastaveni"), key);
     }
-
-private:
-    QTemporaryDir m_dir;
 };

@@ -112,8 +112,8 @@ void TestElectronicManual::fileGoneSinceStartDoesNothing()
                                                 ? QStringLiteral("/ManualKorvex")
                                                 : QStringLiteral("/Html/Fonarium2000/Index.htm"))));
     QVERIFY(!manual.isInstalled());
+    // Refused before anything is started: there is no process to wait for.
     QVERIFY(!manual.start());
-    QTest::qWait(300);
     QVERIFY(!QFileInfo::exists(launchedReport(program.path())));
 }
 
