@@ -130,13 +130,15 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
     }
     windows.sort();
     QCOMPARE(windows,
-             (QStringList{"DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
-                          "DotazVypujckaDialog", "EditaceDialog", "HlavniDialog", "IniDialog",
-                          "JmenoDialog", "NahledDialog", "NajitDialog", "NapovedaDialog",
-                          "NovyDialog", "OProgramuDialog", "ObrazekDialog", "OtevreniDialog",
-                          "Pomocna1Dialog", "PomocnaDialog", "PomocnikDialog", "PopiskyDialog",
-                          "PrevDialog", "TipyDialog", "UvitaniDialog", "VymazatDialog",
-                          "VysledekDialog", "ZrusitVolitelnyDialog"}));
+             (QStringList{"AbecedaDialog",        "DotazJmenoDialog",    "DotazKonecDialog",
+                          "DotazOdstranitDialog", "DotazVypujckaDialog", "EditaceDialog",
+                          "HlavniDialog",         "IniDialog",           "InterpretDialog",
+                          "JmenoDialog",          "NahledDialog",        "NajitDialog",
+                          "NapovedaDialog",       "NovyDialog",          "OProgramuDialog",
+                          "ObrazekDialog",        "OtevreniDialog",      "Pomocna1Dialog",
+                          "PomocnaDialog",        "PomocnikDialog",      "PopiskyDialog",
+                          "PrevDialog",           "TipyDialog",          "UvitaniDialog",
+                          "VymazatDialog",        "VysledekDialog",      "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());

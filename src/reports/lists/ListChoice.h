@@ -4,11 +4,6 @@
 
 class TableScan;
 
-namespace report {
-struct Element;
-struct ReportLayout;
-} // namespace report
-
 // What a list is made for: the kind item ticked in the Nástroje menu ("N0",
 // "NO1" ... "NO5") and the genre item of the alphabetical list ("D0",
 // "DR1" ... "DR29"). The header of a list tells this choice, and the same
@@ -32,18 +27,3 @@ struct ListChoice
     // The genre before it: "Rock", "Všechny druhy", "Bez omezení".
     QString genreCaption() const;
 };
-
-namespace lists {
-
-// Moves the performer, the genre and their captions off the carrier rows, or
-// puts them back in their places.
-void showPerformerAndGenre(report::ReportLayout& layout, bool shown);
-
-// Sets a caption and widens its box to the text on one line, about its centre
-// when centred, never past the band; what is still too long wraps and the
-// band grows. The date too is given room for today. Both work on a layout
-// as measured, fresh for every run.
-void setCaption(report::ReportLayout& layout, const QString& name, const QString& text);
-void fitToday(report::ReportLayout& layout, const QString& name);
-
-} // namespace lists

@@ -1,5 +1,7 @@
 #include "ListReport.h"
 
+#include "ListForm.h"
+
 ListReport::ListReport(report::ReportLayout measured)
     : m_measured(std::move(measured)), m_engine(m_measured)
 {
@@ -7,6 +9,8 @@ ListReport::ListReport(report::ReportLayout measured)
     m_engine.hooks().beforePrint = [this] {
         report::ReportLayout form = m_measured;
         setUpForm(form);
+        lists::fitCaptions(form);
+        lists::fitToday(form, QStringLiteral("QRSysData2"));
         m_engine.setLayout(std::move(form));
         return true;
     };

@@ -1,5 +1,6 @@
 #include "TTiskAbeceda1Dialog.h"
 
+#include "ListForm.h"
 #include "ListLayouts.h"
 #include "TableScan.h"
 
@@ -23,5 +24,4 @@ void TTiskAbeceda1Dialog::setUpForm(report::ReportLayout& form)
     form.band(report::BandKind::Detail)->height =
         m_variant == Variant::Short ? lists::kVybranyShortBand : lists::kVybranyFullBand;
     lists::showPerformerAndGenre(form, !m_choice.withoutPerformer());
-    lists::fitToday(form, QStringLiteral("QRSysData2"));
 }

@@ -1,5 +1,6 @@
 #include "TTiskAbecedaDialog.h"
 
+#include "ListForm.h"
 #include "ListLayouts.h"
 #include "TableScan.h"
 
@@ -23,5 +24,4 @@ void TTiskAbecedaDialog::setUpForm(report::ReportLayout& form)
     lists::showPerformerAndGenre(form, !m_choice.withoutPerformer());
     lists::setCaption(form, QStringLiteral("QRLabel9"), m_choice.genreCaption());
     lists::setCaption(form, QStringLiteral("QRLabel12"), m_choice.kindCaption());
-    lists::fitToday(form, QStringLiteral("QRSysData2"));
 }

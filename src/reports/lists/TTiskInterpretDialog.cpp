@@ -1,5 +1,6 @@
 #include "TTiskInterpretDialog.h"
 
+#include "ListForm.h"
 #include "ListLayouts.h"
 #include "TableScan.h"
 
@@ -24,5 +25,4 @@ void TTiskInterpretDialog::setUpForm(report::ReportLayout& form)
     lists::setCaption(form, QStringLiteral("QRLabel9"),
                       m_performer ? *m_performer : QStringLiteral("všichni interpreti"));
     lists::setCaption(form, QStringLiteral("QRLabel10"), m_choice.kindCaption(true));
-    lists::fitToday(form, QStringLiteral("QRSysData2"));
 }
