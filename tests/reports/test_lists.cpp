@@ -1,11 +1,8 @@
-#include "CarrierTables.h"
 #include "PdfText.h"
 #include "ReportPainter.h"
-#include "TDataModule1.h"
 #include "TTiskAbeceda1Dialog.h"
 #include "TTiskAbecedaDialog.h"
 #include "TTiskInterpretDialog.h"
-#include "TableFiles.h"
 #include "TableFixture.h"
 
 #include <QTest>
@@ -116,8 +113,6 @@ private slots:
     void selectedCarrier_data();
     void selectedCarrier();
     void longCaptionsGrowAndStayWhole();
-    void carrierTablesBackInNumberOrder_data();
-    void carrierTablesBackInNumberOrder();
     void pdfWordsStandInTheirBoxes_data();
     void pdfWordsStandInTheirBoxes();
 
@@ -140,38 +135,33 @@ void TestLists::initTestCase()
     m_copy->fill(copy());
 }
 
-LaidOutReport TestLists::alphabetical(const ListChoice& choice, bool full)
+LaidOutReport laidOut(ListReport& list, const Status& loaded)
 {
-    TTiskAbecedaDialog list;
-    const Status loaded =
-        list.load(m_carriers->dbfPath(), choice,
-                  full ? TTiskAbecedaDialog::Variant::Full : TTiskAbecedaDialog::Variant::Short);
     if (!loaded)
         qWarning() << loaded.toString();
     const auto report = list.prepare();
     return report ? *report : LaidOutReport{};
+}
+
+LaidOutReport TestLists::alphabetical(const ListChoice& choice, bool full)
+{
+    TTiskAbecedaDialog list;
+    using V = TTiskAbecedaDialog::Variant;
+    return laidOut(list, list.load(m_carriers->dbfPath(), choice, full ? V::Full : V::Short));
 }
 
 LaidOutReport TestLists::performers(const ListChoice& choice,
                                     const std::optional<QString>& performer)
 {
     TTiskInterpretDialog list;
-    if (const Status loaded = list.load(m_copy->dbfPath(), choice, performer); !loaded)
-        qWarning() << loaded.toString();
-    const auto report = list.prepare();
-    return report ? *report : LaidOutReport{};
+    return laidOut(list, list.load(m_copy->dbfPath(), choice, performer));
 }
 
 LaidOutReport TestLists::selected(const ListChoice& choice, const QString& title, bool full)
 {
     TTiskAbeceda1Dialog list;
-    const Status loaded =
-        list.load(m_copy->dbfPath(), choice, title,
-                  full ? TTiskAbeceda1Dialog::Variant::Full : TTiskAbeceda1Dialog::Variant::Short);
-    if (!loaded)
-        qWarning() << loaded.toString();
-    const auto report = list.prepare();
-    return report ? *report : LaidOutReport{};
+    using V = TTiskAbeceda1Dialog::Variant;
+    return laidOut(list, list.load(m_copy->dbfPath(), choice, title, full ? V::Full : V::Short));
 }
 
 LaidOutReport TestLists::form(const QString& name)
@@ -193,40 +183,18 @@ void TestLists::elementsStandWhereMeasured_data()
     const qreal footer = 297 - 20 - 6.3;
     const QString abc = "TiskAbecedaDialog";
     QTest::newRow("list heading") << abc << "QRLabel5" << 0 << paper(57.7, 0.3, 74.9, 8.5);
-    QTest::newRow("list stamp") << abc << "QRLabel8" << 0 << paper(1.6, 8.5, 28.0, 4.5);
-    QTest::newRow("list dash") << abc << "QRLabel14" << 0 << paper(162.5, 8.5, 1.3, 4.5);
-    QTest::newRow("list title") << abc << "N1" << 0 << paper(4.2, 15.6, 77.3, 5.0);
     QTest::newRow("list number") << abc << "NO1" << 0 << paper(176.7, 15.6, 11.1, 5.0);
-    QTest::newRow("list kind") << abc << "D2" << 0 << paper(24.3, 15.6 + 6.9, 37.3, 5.0);
-    QTest::newRow("list date") << abc << "D1" << 0 << paper(167.2, 15.6 + 6.9, 20.6, 5.0);
     QTest::newRow("list note") << abc << "P1" << 0 << paper(21.2, 15.6 + 12.2, 166.4, 11.4);
-    QTest::newRow("list second title") << abc << "N1" << 1 << paper(4.2, 15.6 + 24.34, 77.3, 5.0);
+    QTest::newRow("list 2nd title") << abc << "N1" << 1 << paper(4.2, 15.6 + 24.34, 77.3, 5);
     QTest::newRow("list brand") << abc << "QRLabel4" << 0 << paper(166.7, footer + 0.8, 23.3, 4.5);
-    QTest::newRow("list page number")
-        << abc << "QRSysData1" << 0 << paper(11.9, footer + 0.8, 10.0, 4.5);
-
     const QString per = "TiskInterpretDialog";
-    QTest::newRow("performers heading") << per << "QRLabel5" << 0 << paper(51.9, 0.3, 86.5, 8.5);
-    QTest::newRow("performers choice") << per << "QRLabel7" << 0 << paper(145.0, 14.8, 19.1, 4.5);
     QTest::newRow("group performer") << per << "I1" << 0 << paper(6.3, 19.8, 131.5, 6.1);
-    QTest::newRow("group dash") << per << "QRLabel6" << 0 << paper(0.8, 19.8, 2.9, 5.0);
-    QTest::newRow("performer title") << per << "N1" << 0 << paper(6.3, 19.8 + 7.9, 77.3, 5.0);
-    QTest::newRow("performer genre") << per << "D1" << 0 << paper(105.8, 19.8 + 7.9, 50.5, 5.0);
-    QTest::newRow("performer number") << per << "NO1" << 0 << paper(178.9, 19.8 + 7.9, 11.1, 5.0);
-    QTest::newRow("performer second line")
-        << per << "N1" << 1 << paper(6.3, 19.8 + 7.9 + 5.8, 77.3, 5.0);
-
+    QTest::newRow("performer genre") << per << "D1" << 0 << paper(105.8, 27.7, 50.5, 5.0);
+    QTest::newRow("performer 2nd line") << per << "N1" << 1 << paper(6.3, 33.5, 77.3, 5.0);
     const QString sel = "TiskAbeceda1Dialog";
-    QTest::newRow("selected heading") << sel << "QRLabel5" << 0 << paper(72.5, 0.3, 44.7, 8.5);
-    QTest::newRow("selected performer") << sel << "I1" << 0 << paper(97.6, 15.6, 57.4, 5.0);
-    QTest::newRow("selected genre") << sel << "Z1" << 0 << paper(84.1, 15.6 + 6.9, 34.9, 5.0);
     QTest::newRow("track line") << sel << "QRShape1" << 0 << paper(0.8, 15.6 + 26.6, 187.8, 0);
     QTest::newRow("right length heading")
         << sel << "QRLabel19" << 0 << paper(173.6, 15.6 + 28.0, 9.8, 5.0);
-    QTest::newRow("track 1") << sel << "TA1" << 0 << paper(3.2, 15.6 + 34.4, 71.4, 5.0);
-    QTest::newRow("length 15") << sel << "TC15" << 0
-                               << paper(76.2, 15.6 + 34.4 + 6.35 * 14, 13.2, 5.0);
-    QTest::newRow("track 16") << sel << "TA16" << 0 << paper(100.5, 15.6 + 34.4, 71.4, 5.0);
     QTest::newRow("length 30") << sel << "TC30" << 0
                                << paper(173.6, 15.6 + 34.4 + 6.35 * 14, 13.2, 5.0);
 }
@@ -316,25 +284,23 @@ void TestLists::hundredCarriersShortAndFull_data()
 {
     QTest::addColumn<bool>("full");
     QTest::addColumn<int>("pages");
-    QTest::addColumn<QStringList>("rowsTwoAndThree");
-
-    const QStringList more{"D2", "Z1", "D1", "P1", "QRLabel6", "QRLabel13", "QRLabel11"};
     // 255.1 mm between header and footer: 40 short bands or 10 full ones a page.
-    QTest::newRow("short") << false << 3 << QStringList{};
-    QTest::newRow("full") << true << 10 << more;
+    QTest::newRow("short") << false << 3;
+    QTest::newRow("full") << true << 10;
 }
 
 void TestLists::hundredCarriersShortAndFull()
 {
     QFETCH(bool, full);
     QFETCH(int, pages);
-    QFETCH(QStringList, rowsTwoAndThree);
 
     TableFixture hundred("Audio1");
     QList<Row> rows;
-    for (int i = 1; i <= 100; ++i)
-        rows.append(carrier(i, "Audio CD", QStringLiteral("Titul%1").arg(i, 3, 10, QChar('0')),
-                            "Interpret", "Pop"));
+    QStringList titles;
+    for (int i = 1; i <= 100; ++i) {
+        titles.append(QStringLiteral("Titul%1").arg(i, 3, 10, QChar('0')));
+        rows.append(carrier(i, "Audio CD", titles.last(), "Interpret", "Pop"));
+    }
     hundred.fill(rows);
     TTiskAbecedaDialog list;
     QVERIFY(
@@ -343,15 +309,9 @@ void TestLists::hundredCarriersShortAndFull()
     const auto report = list.prepare();
     QVERIFY(report);
     QCOMPARE(report->pages.size(), pages);
-    QStringList expected;
-    for (int i = 1; i <= 100; ++i)
-        expected.append(QStringLiteral("Titul%1").arg(i, 3, 10, QChar('0')));
-    QCOMPARE(texts(*report, "N1"), expected);
+    QCOMPARE(texts(*report, "N1"), titles);
     for (const char* name : {"D2", "Z1", "D1", "P1", "QRLabel6", "QRLabel13", "QRLabel11"})
-        QCOMPARE(count(*report, name), rowsTwoAndThree.contains(name) ? 100 : 0);
-    if (full)
-        QCOMPARE(texts(*report, "P1").last(), QStringLiteral("Poznamka100"));
-    // Header and footer on every page, numbered.
+        QCOMPARE(count(*report, name), full ? 100 : 0);
     QCOMPARE(count(*report, "QRLabel5"), pages);
     QCOMPARE(texts(*report, "QRSysData1").last(), QString::number(pages));
 }
@@ -386,6 +346,9 @@ void TestLists::performerList_data()
     QTest::newRow("a performer with an apostrophe")
         << "N0" << false << "O'Brien" << QStringList{"O'Brien"} << QStringList{"Irish Songs"}
         << "O'Brien"
+        << "všechny nosiče";
+    QTest::newRow("a name that starts another")
+        << "N0" << false << "O" << QStringList{"O"} << QStringList{"Short"} << "O"
         << "všechny nosiče";
     QTest::newRow("no performer chosen")
         << "N0" << false << "" << QStringList{} << QStringList{} << ""
@@ -480,102 +443,33 @@ void TestLists::selectedCarrier()
     }
 }
 
-// A genre or performer caption longer than its box widens on its line and is
-// printed whole, centred where the box was.
+// Captions print whole on one line: a long genre widens about its centre, a
+// performer too long for the band wraps and the header grows; the next run
+// starts again from the boxes as measured.
 void TestLists::longCaptionsGrowAndStayWhole()
 {
-    const LaidOutReport list = alphabetical({"N0", "DR11"}, false);
-    const report::PlacedElement* genre = list.pages.first().find("QRLabel9");
-    QVERIFY(genre);
+    QList<LaidOutReport> shown{alphabetical({"N0", "DR11"}, false), form("TiskInterpretDialog"),
+                               form("TiskAbeceda1Dialog"),
+                               performers({}, QString("Wolfgang Amadeus ").repeated(8))};
+    const report::PlacedElement* genre = shown.first().pages.first().find("QRLabel9");
     QCOMPARE(genre->text, QStringLiteral("Elektronická muzika"));
-    QVERIFY(genre->box.width() >= 24.1);
     QVERIFY(qAbs(genre->box.center().x() - (10 + 137.1 + 24.1 / 2)) < 0.05);
-    QVERIFY(report::ReportEngine::textHeight(genre->font, genre->box.width(), genre->text) < 4.5);
-    QVERIFY(list.pages.first().find("QRSysData2")->box.width() >= 8.2);
-
-    TTiskInterpretDialog performers;
-    const QString name(60, QChar('W'));
-    QVERIFY(performers.load(m_copy->dbfPath(), {}, name));
-    const auto report = performers.prepare();
-    QVERIFY(report);
-    const report::PlacedElement* heading = report->pages.first().find("QRLabel9");
-    QVERIFY(heading->box.left() >= 10 - 0.01);
-    QVERIFY(heading->box.right() <= 200 + 0.01);
-    QVERIFY(heading->box.height() >=
-            report::ReportEngine::textHeight(heading->font, heading->box.width(), heading->text) -
-                0.01);
-    // Every caption of every form prints on one line.
-    for (const QString name : {"TiskAbecedaDialog", "TiskInterpretDialog", "TiskAbeceda1Dialog"}) {
-        const LaidOutReport shown = form(name);
-        for (const report::PlacedElement& e : shown.pages.first().elements) {
+    const report::PlacedElement* heading = shown.last().pages.first().find("QRLabel9");
+    QVERIFY(heading->box.left() >= 10 - 0.01 && heading->box.right() <= 200 + 0.01);
+    QVERIFY(heading->box.height() > 6.6);
+    shown.removeLast();
+    for (const LaidOutReport& report : shown) {
+        for (const report::PlacedElement& e : report.pages.first().elements) {
             if (e.kind != report::ElementKind::Text || e.text.isEmpty())
                 continue;
             const qreal oneLine = report::ReportEngine::textHeight(e.font, 1000, e.text);
             QVERIFY2(report::ReportEngine::textHeight(e.font, e.box.width(), e.text) <
                          oneLine + 0.01,
-                     qPrintable(name + " " + e.name));
+                     qPrintable(e.name));
         }
     }
-    // The next run starts from the box as measured.
     const LaidOutReport again = alphabetical({"N0", "DR26"}, false);
     QCOMPARE(again.pages.first().find("QRLabel9")->box, paper(137.1, 8.5, 24.1, 4.5));
-}
-
-void TestLists::carrierTablesBackInNumberOrder_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<bool>("filtered");
-    QTest::addColumn<int>("stays");
-
-    QTest::newRow("cassettes: the cassette shown stays")
-        << "NO4" << 3 << "DRUH = 'MC'" << true << 3;
-    QTest::newRow("cassettes: an LP shown gives way to the first")
-        << "NO4" << 1 << "DRUH = 'MC'" << true << 3;
-    QTest::newRow("all kinds") << "N0" << 4 << "DRUH <> ' '" << true << 4;
-    QTest::newRow("MP3 discs leave the filter") << "NO5" << 4 << "DRUH = 'LP'" << false << 4;
-}
-
-void TestLists::carrierTablesBackInNumberOrder()
-{
-    QFETCH(QString, kind);
-    QFETCH(int, shown);
-    QFETCH(QString, filter);
-    QFETCH(bool, filtered);
-    QFETCH(int, stays);
-
-    QTemporaryDir folder;
-    const QString data = folder.path() + '/';
-    for (const char* name : {"AudioS", "Audio1", "Audio2", "Audio3"})
-        QVERIFY(tablefiles::create(data, layouts::forTable(name), ".dbt", ".mdx"));
-    TDataModule1 module(data);
-    for (int slot = 1; slot <= 4; ++slot) {
-        TTable* table = module.slotTable(slot);
-        QVERIFY(table->open());
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(TableFixture::append(*table, collection().at(i)));
-        // As a window may have left it: by title, another filter, off.
-        QVERIFY(table->setIndex("NAZEV"));
-        QVERIFY(table->setFilter("DRUH = 'LP'"));
-        QVERIFY(table->setFiltered(false));
-        QVERIFY(table->first());
-        while (table->fieldText("CISLO") != QString::number(shown))
-            QVERIFY(table->next());
-    }
-    lists::restoreCarrierTables(module, kind, true);
-    for (int slot = 1; slot <= 4; ++slot) {
-        TTable* table = module.slotTable(slot);
-        QCOMPARE(table->indexName(), QStringLiteral("CISLO"));
-        QCOMPARE(table->filter(), filter);
-        QCOMPARE(table->filtered(), filtered);
-        QCOMPARE(table->fieldText("CISLO"), QString::number(stays));
-        QStringList numbers = TableFixture::column(*table, "CISLO");
-        QStringList sorted = numbers;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
-        QCOMPARE(numbers, sorted);
-    }
 }
 
 void TestLists::pdfWordsStandInTheirBoxes_data()
@@ -604,7 +498,6 @@ void TestLists::pdfWordsStandInTheirBoxes()
     const QString pdf = m_out.filePath(form + ".pdf");
     QVERIFY(report::ReportPainter::writePdf(this->form(form), pdf));
     const PdfText text = PdfText::read(pdf);
-    QVERIFY(qAbs(text.pageSize.width() - 210) < 0.5);
     const QRectF at = text.box(word);
     QVERIFY2(!at.isNull(), qPrintable(word));
     QVERIFY2(qAbs(at.left() - box.left()) < 0.5 && at.top() >= box.top() - 0.5 &&
