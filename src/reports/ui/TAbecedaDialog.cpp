@@ -40,10 +40,9 @@ TAbecedaDialog::TAbecedaDialog(HlavniSluzby& sluzby, ReportOutput& output, QWidg
     setObjectName(QStringLiteral("AbecedaDialog"));
     setWindowTitle(kList);
     setHint(this, QStringLiteral("Výběr tiskové sestavy"));
-    // Whichever way a list ends, the database windows show their carriers by
-    // number again.
-    // The list also sets the kind filter again; the selected carrier read
-    // nothing but its copy.
+    // Whichever way a report ends, the database windows show their carriers
+    // by number again; the list also puts back the ticked kind's filter, as the
+    // selected carrier read nothing but its copy.
     for (auto [engine, filter] :
          {std::pair{&m_list->engine(), true}, std::pair{&m_selected->engine(), false}}) {
         engine->hooks().afterPrint = [this, filter] { restoreTables(filter); };
