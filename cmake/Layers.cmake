@@ -15,6 +15,7 @@ set(FONARIUM_LAYERS
     "fonarium_sample|Core|fonarium_data fonarium_records"
     "fonarium_reportengine|Gui|"
     "fonarium_labels|Gui Svg|fonarium_reportengine fonarium_data"
+    "fonarium_lists|Gui|fonarium_labels fonarium_reportengine fonarium_data fonarium_services"
     "fonarium_widgets|Widgets|"
     "fonarium_pane|Widgets|"
     "fonarium_help|Widgets Multimedia|fonarium_balloon fonarium_helpcore fonarium_services fonarium_widgets fonarium_data"
@@ -22,7 +23,7 @@ set(FONARIUM_LAYERS
     "fonarium_editor|Widgets|fonarium_pane fonarium_records fonarium_data fonarium_widgets"
     "fonarium_loancard|Widgets|fonarium_loans fonarium_pane fonarium_editor fonarium_dbwindows"
     "fonarium_search|Widgets|fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_help fonarium_widgets"
-    "fonarium_reports|Widgets PrintSupport|fonarium_labels fonarium_reportengine fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_editor fonarium_help fonarium_widgets fonarium_data"
+    "fonarium_reports|Widgets PrintSupport|fonarium_lists fonarium_labels fonarium_reportengine fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_editor fonarium_help fonarium_widgets fonarium_data"
     "fonarium_app|Widgets PrintSupport Svg Network|fonarium_data fonarium_dbwindows fonarium_editor fonarium_loancard fonarium_records fonarium_search fonarium_reports fonarium_help fonarium_services fonarium_widgets"
 )
 

@@ -2,7 +2,9 @@
 
 #include "HlavniSluzby.h"
 #include "KindChoice.h"
+#include "TAbecedaDialog.h"
 #include "TDatabazeDialog.h"
+#include "TInterpretDialog.h"
 #include "TNahledSestavy.h"
 #include "TObrazekDialog.h"
 #include "TPrevDialog.h"
@@ -26,7 +28,9 @@ ReportWindows::ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow, QObject*
       m_nahled(std::make_unique<TNahledDialog>(sluzby)),
       m_popisky(std::make_unique<TPopiskyDialog>(sluzby, *m_output)),
       m_obrazek(std::make_unique<TObrazekDialog>(sluzby)),
-      m_prev(std::make_unique<TPrevDialog>(sluzby, mainWindow))
+      m_prev(std::make_unique<TPrevDialog>(sluzby, mainWindow)),
+      m_abeceda(std::make_unique<TAbecedaDialog>(sluzby, *m_output)),
+      m_interpret(std::make_unique<TInterpretDialog>(sluzby, *m_output))
 {
     m_nahled->setKindChoice([&sluzby] { return sluzby.kindChoice().item(); });
     TPopiskyDialog* popisky = m_popisky.get();
@@ -36,10 +40,44 @@ ReportWindows::ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow, QObject*
         popisky);
     // Both dialogs are gone before the report runs.
     connect(popisky, &TPopiskyDialog::reportStarted, m_nahled.get(), &TNahledDialog::hide);
+    TAbecedaDialog* abeceda = m_abeceda.get();
+    m_nahled->setSecondLevel(
+        QStringLiteral("OfficeLabel1"),
+        [abeceda](const SestavaRequest& request, const QPoint& at) { abeceda->open(request, at); },
+        abeceda);
+    connect(abeceda, &TAbecedaDialog::reportStarted, m_nahled.get(), &TNahledDialog::hide);
+    connect(m_interpret.get(), &TInterpretDialog::reportStarted, m_nahled.get(),
+            &TNahledDialog::hide);
+    m_interpret->guard().setBeneath(m_nahled.get(), QStringLiteral("SBO1"));
+    connect(m_interpret.get(), &TSestavyBublina::closed, m_nahled.get(),
+            [nahled = m_nahled.get()] { nahled->setEnabled(true); });
+}
+
+void ReportWindows::setReportCopies(ReportCopies* copies)
+{
+    m_copies = copies;
+    m_abeceda->setReportCopies(copies);
+    m_interpret->setReportCopies(copies);
+    if (!copies) {
+        m_nahled->removeSecondLevel(QStringLiteral("OfficeLabel4"));
+        m_nahled->removeSecondLevel(QStringLiteral("OfficeLabel2"));
+        return;
+    }
+    TAbecedaDialog* abeceda = m_abeceda.get();
+    m_nahled->setSecondLevel(
+        QStringLiteral("OfficeLabel4"),
+        [abeceda](const SestavaRequest& request, const QPoint& at) { abeceda->open(request, at); });
+    TInterpretDialog* interpret = m_interpret.get();
+    m_nahled->setSecondLevel(QStringLiteral("OfficeLabel2"),
+                             [interpret](const SestavaRequest& request, const QPoint& at) {
+                                 interpret->open(request, at);
+                             });
 }
 
 ReportWindows::~ReportWindows()
 {
+    m_interpret.reset();
+    m_abeceda.reset();
     m_prev.reset();
     m_obrazek.reset();
     m_popisky.reset();

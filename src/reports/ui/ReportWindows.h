@@ -8,6 +8,8 @@
 #include <memory>
 
 class ReportCopies;
+class TAbecedaDialog;
+class TInterpretDialog;
 class TDatabazeDialog;
 class TObrazekDialog;
 class TPrevDialog;
@@ -27,6 +29,8 @@ public:
     TPopiskyDialog* popisky() const { return m_popisky.get(); }
     TObrazekDialog* obrazek() const { return m_obrazek.get(); }
     TPrevDialog* prev() const { return m_prev.get(); }
+    TAbecedaDialog* abeceda() const { return m_abeceda.get(); }
+    TInterpretDialog* interpret() const { return m_interpret.get(); }
     ReportOutput* output() const { return m_output.get(); }
 
     // "Náhled..." and "Tisk..." of the main window: for the window in front.
@@ -35,8 +39,9 @@ public:
     void openChooserFor(TDatabazeDialog* window, TNahledDialog::Mode mode);
     // Lets a new database window's pop-up menu offer preview and print.
     void equip(TDatabazeDialog* window);
-    // The copies and pickers of the search that the lists print from.
-    void setReportCopies(ReportCopies* copies) { m_copies = copies; }
+    // The copies and pickers of the search that the performer list and the
+    // selected carrier print from; without them neither is offered.
+    void setReportCopies(ReportCopies* copies);
 
 private:
     HlavniSluzby& m_sluzby;
@@ -45,5 +50,7 @@ private:
     std::unique_ptr<TPopiskyDialog> m_popisky;
     std::unique_ptr<TObrazekDialog> m_obrazek;
     std::unique_ptr<TPrevDialog> m_prev;
+    std::unique_ptr<TAbecedaDialog> m_abeceda;
+    std::unique_ptr<TInterpretDialog> m_interpret;
     ReportCopies* m_copies = nullptr;
 };

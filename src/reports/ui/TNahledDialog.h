@@ -29,6 +29,8 @@ public:
     // The dialog that opens for an item ("OfficeLabel3") and the widget it is
     // (so that the chooser can stand beneath it).
     void setSecondLevel(const QString& item, SecondLevel open, QWidget* dialog = nullptr);
+    // The item is no longer offered.
+    void removeSecondLevel(const QString& item) { m_secondLevels.remove(item); }
     // The ticked item of the main window's kind filter ("NO2").
     void setKindChoice(KindChoice kindChoice) { m_kindChoice = std::move(kindChoice); }
 
