@@ -1,23 +1,30 @@
 #include "Aplikace.h"
 #include "AppTestSupport.h"
 #include "DatabaseWindows.h"
+#include "ListReport.h"
 #include "OptionalDatabases.h"
 #include "RecordCommands.h"
 #include "ReportOutput.h"
 #include "ReportWindows.h"
+#include "SearchWindows.h"
+#include "TAbecedaDialog.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
 #include "TDokumenty.h"
 #include "TDotazOdstranitDialog.h"
 #include "THlavniDialog.h"
+#include "TInterpretDialog.h"
 #include "TNahledSestavy.h"
 #include "TOfficeLabel.h"
 #include "TOtevreniDialog.h"
 #include "TTable.h"
+#include "TTiskInterpretDialog.h"
 #include "TVolba.h"
+#include "TVyberSestavy.h"
 #include "TZaznamEditor.h"
 #include "TableLayout.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +35,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 #include <QWindow>
 
 class TestRecordCommands : public QObject
@@ -52,6 +60,7 @@ private slots:
     void genreChoiceFollowsTheKindInFront();
     void commandsActOnTheWindowInFront();
     void reportsFromTheMainWindowAndTheRecordMenu();
+    void listsPrintFromTheSearchCopy();
 
 private:
     bool enabled(const char* name) const
@@ -76,6 +85,14 @@ private:
     template <typename T> T* child(const char* name) const
     {
         return editor()->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Clicks an item of a balloon of the report windows, as a user can.
+    static void choose(TSestavyBublina* balloon, const char* name)
+    {
+        TVolba* item = balloon->item(QString::fromLatin1(name));
+        QVERIFY(item && item->isEnabled());
+        QTest::mouseClick(item->label(), Qt::LeftButton, {}, item->label()->rect().center());
     }
 
     std::unique_ptr<TestProgramFolder> m_program;
@@ -441,11 +458,6 @@ void TestRecordCommands::reportsFromTheMainWindowAndTheRecordMenu()
     startWithKinds({{"1", "MC"}});
     ReportWindows* reports = m_aplikace->reports();
     TNahledDialog* chooser = reports->nahled();
-    const auto choose = [](TSestavyBublina* balloon, const char* name) {
-        TVolba* item = balloon->item(QString::fromLatin1(name));
-        QVERIFY(item && item->isEnabled());
-        QTest::mouseClick(item->label(), Qt::LeftButton, {}, item->label()->rect().center());
-    };
     TRIGGER(m_aplikace->hlavni(), "MS4");
     QVERIFY(chooser->isVisible());
     QCOMPARE(chooser->mode(), QChar('N'));
@@ -464,6 +476,53 @@ void TestRecordCommands::reportsFromTheMainWindowAndTheRecordMenu()
     print->trigger();
     QVERIFY(chooser->isVisible());
     QCOMPARE(chooser->mode(), QChar('T'));
+}
+
+// The performer and title pickers offer the copy the search made for the
+// report, and the list prints what was picked, apostrophe and all.
+void TestRecordCommands::listsPrintFromTheSearchCopy()
+{
+    startWithKinds({{"1", "MC"}, {"2", "MC"}, {"3", "LP"}});
+    const QStringList titles = {"Zima", "Jaro", "Léto"};
+    const QStringList performers = {"O'Brien", "Olympic", "O'Brien"};
+    QVERIFY(table()->first());
+    for (int i = 0; i < titles.size(); ++i, table()->next()) {
+        QVERIFY(table()->edit());
+        QVERIFY(table()->setFieldText("NAZEV", titles.at(i)));
+        QVERIFY(table()->setFieldText("INTERPRET", performers.at(i)));
+        QVERIFY(table()->post());
+    }
+    m_program->setKey("Kontrola", "Pomocna", "1");
+    ReportWindows* reports = m_aplikace->reports();
+    TRIGGER(m_aplikace->hlavni(), "MS4");
+    choose(reports->nahled(), "OfficeLabel2");
+    choose(reports->interpret(), "OfficeLabel3");
+    TVysledek1Dialog* performer = m_aplikace->search()->vysledek1Dialog();
+    QVERIFY(performer->isVisible());
+    QCOMPARE(m_program->key("Kontrola", "Pomocna"), QStringLiteral("0"));
+    QAbstractItemModel* model = performer->treeView()->model();
+    QCOMPARE(model->rowCount(), 2);
+    const QModelIndexList obrien =
+        model->match(model->index(0, 0), Qt::DisplayRole, "O'Brien", 1, Qt::MatchExactly);
+    QCOMPARE(obrien.size(), 1);
+    performer->treeView()->setCurrentIndex(obrien.first());
+    QTest::keyClick(performer, Qt::Key_Return);
+    QTRY_VERIFY(reports->output()->preview());
+    const ListReport& list = reports->interpret()->tiskInterpret();
+    QStringList printed;
+    for (int row = 0; row < list.rows().rowCount(); ++row)
+        printed << list.rows().text(row, "NAZEV");
+    printed.sort();
+    QCOMPARE(printed, (QStringList{"Léto", "Zima"}));
+    reports->output()->preview()->close();
+
+    TRIGGER(m_aplikace->hlavni(), "MS4");
+    choose(reports->nahled(), "OfficeLabel4");
+    choose(reports->abeceda(), "OfficeLabel3");
+    TVysledek2Dialog* title = m_aplikace->search()->vysledek2Dialog();
+    QVERIFY(title->isVisible());
+    QCOMPARE(title->variant(), QChar('2'));
+    QCOMPARE(title->treeView()->model()->rowCount(), titles.size());
 }
 
 QTEST_MAIN(TestRecordCommands)
