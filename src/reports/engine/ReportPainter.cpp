@@ -58,6 +58,12 @@ void ReportPainter::paintPage(QPainter& painter, const Page& page, qreal dotsPer
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.translate(offset * dotsPerMm);
+    // One pen and no brush for the whole page: every change of the painter's
+    // state is written out again by a PDF writer, element after element.
+    QPen pen(Qt::black);
+    pen.setWidthF(kLineWidthMm * dotsPerMm);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
     for (const PlacedElement& element : page.elements)
         paintElement(painter, element, dotsPerMm, fonts);
     painter.restore();
@@ -67,10 +73,10 @@ void ReportPainter::paintElement(QPainter& painter, const PlacedElement& element
                                  FontCache& fonts)
 {
     const QRectF box(element.box.topLeft() * dotsPerMm, element.box.size() * dotsPerMm);
-    QPen pen(Qt::black);
-    pen.setWidthF(kLineWidthMm * dotsPerMm);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
+    // Only the text of a field is cut at its box.
+    const bool clipped = element.kind == ElementKind::Field && element.rotation == 0;
+    if (!clipped && painter.hasClipping())
+        painter.setClipping(false);
     switch (element.kind) {
     case ElementKind::Rectangle:
         painter.drawRect(box);
@@ -99,23 +105,22 @@ void ReportPainter::paintText(QPainter& painter, const PlacedElement& element, c
 {
     if (element.text.isEmpty())
         return;
-    painter.save();
     painter.setFont(fonts.font(element.font));
+    int flags = int(element.alignment);
+    if (element.rotation != 90) {
+        if (element.kind != ElementKind::Text)
+            painter.setClipRect(box);
+        painter.drawText(box, flags | Qt::TextWordWrap, element.text);
+        return;
+    }
+    // Reads upwards: the line starts at the bottom edge of the box.
+    painter.save();
     if (element.kind != ElementKind::Text)
         painter.setClipRect(box);
-    QRectF frame(QPointF(0, 0), box.size());
-    int flags = int(element.alignment);
-    if (element.rotation == 90) {
-        // Reads upwards: the line starts at the bottom edge of the box.
-        painter.translate(box.bottomLeft());
-        painter.rotate(-90);
-        frame = QRectF(0, 0, box.height(), box.width());
-        flags |= Qt::TextSingleLine | Qt::TextDontClip;
-    } else {
-        painter.translate(box.topLeft());
-        flags |= Qt::TextWordWrap;
-    }
-    painter.drawText(frame, flags, element.text);
+    painter.translate(box.bottomLeft());
+    painter.rotate(-90);
+    flags |= Qt::TextSingleLine | Qt::TextDontClip;
+    painter.drawText(QRectF(0, 0, box.height(), box.width()), flags, element.text);
     painter.restore();
 }
 
