@@ -166,7 +166,11 @@ Status BulkWriter::openFile(const QString& path)
 
 void BulkWriter::clearRow()
 {
-    m_row = QByteArray(m_recordLength, ' ');
+    // The row's buffer is kept from row to row.
+    if (m_row.size() == m_recordLength)
+        m_row.fill(' ');
+    else
+        m_row = QByteArray(m_recordLength, ' ');
 }
 
 Status BulkWriter::setField(int field, const QString& text, const QLocale& locale)
