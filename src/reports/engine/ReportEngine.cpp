@@ -24,12 +24,6 @@ bool isOffBand(const Element& element, const Band& band, qreal bandWidth)
            box.top() > area.bottom();
 }
 
-bool sameFont(const FontSpec& a, const FontSpec& b)
-{
-    return a.pointSize == b.pointSize && a.bold == b.bold && a.italic == b.italic &&
-           a.family == b.family;
-}
-
 // Wrapped text measured at printer resolution. Setting up the metrics of a
 // font costs far more than measuring with them, and a long list measures the
 // same few fonts thousands of times, so each font is set up once.
@@ -55,7 +49,7 @@ private:
     const QFontMetricsF& metrics(const FontSpec& font)
     {
         for (const auto& [spec, metrics] : m_metrics) {
-            if (sameFont(spec, font))
+            if (spec == font)
                 return metrics;
         }
         m_metrics.emplace_back(font, QFontMetricsF(font.toFont(), &m_device));

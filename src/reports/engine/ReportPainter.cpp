@@ -31,8 +31,7 @@ public:
     const QFont& font(const FontSpec& spec)
     {
         for (const auto& [known, font] : m_fonts) {
-            if (known.pointSize == spec.pointSize && known.bold == spec.bold &&
-                known.italic == spec.italic && known.family == spec.family)
+            if (known == spec)
                 return font;
         }
         m_fonts.emplace_back(spec, spec.toFont());
