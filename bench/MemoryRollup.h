@@ -21,3 +21,18 @@ inline int printPrivateMemory()
     QTextStream(stdout) << kilobytes("Anonymous") << ' ' << kilobytes("Private_Dirty");
     return 0;
 }
+
+// The peak resident set of this process in kilobytes, after a space: what a
+// run held at its worst, shared library pages included; 0 when not told.
+inline void printPeakResident()
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    qint64 kilobytes = 0;
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                kilobytes = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    QTextStream(stdout) << ' ' << kilobytes;
+}

@@ -50,6 +50,14 @@ QString fileName(const QString& path)
     return QFileInfo(path).fileName();
 }
 
+// Values of copies come without the locale; made once, as a copy sets a
+// value of every field of every row.
+const QLocale& cLocale()
+{
+    static const QLocale c = QLocale::c();
+    return c;
+}
+
 } // namespace
 
 BulkWriter::~BulkWriter()
@@ -158,7 +166,11 @@ Status BulkWriter::openFile(const QString& path)
 
 void BulkWriter::clearRow()
 {
-    m_row = QByteArray(m_recordLength, ' ');
+    // The row's buffer is kept from row to row.
+    if (m_row.size() == m_recordLength)
+        m_row.fill(' ');
+    else
+        m_row = QByteArray(m_recordLength, ' ');
 }
 
 Status BulkWriter::setField(int field, const QString& text, const QLocale& locale)
@@ -189,7 +201,7 @@ Status BulkWriter::setFieldValueText(const QString& name, const QString& text)
     const int field = fieldIndex(name);
     if (field < 0)
         return Status::error(QStringLiteral("Pole %1 v tabulce neexistuje.").arg(name), m_path);
-    return setField(field, text, QLocale::c());
+    return setField(field, text, cLocale());
 }
 
 Status BulkWriter::setFieldBool(const QString& name, bool value)
@@ -280,7 +292,7 @@ Status BulkWriter::copyFields(const TableScan& scan, const QList<FieldCopy>& pla
         }
         const QString value = fieldcodec::toValueText(scan.fields().at(copy.source),
                                                       scan.rawField(copy.source), scan.codePage());
-        if (Status s = setField(copy.target, value, QLocale::c()); !s)
+        if (Status s = setField(copy.target, value, cLocale()); !s)
             return s;
     }
     return Status::ok();

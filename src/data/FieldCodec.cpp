@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include <cstdio>
+
 namespace fieldcodec {
 namespace {
 
@@ -13,6 +15,51 @@ bool isNumeric(const FieldDef& field)
 QString trimmedAscii(const char* raw, int width)
 {
     return QString::fromLatin1(raw, width).trimmed();
+}
+
+// A number as slices of the text it was read from.
+struct DecimalView
+{
+    bool negative = false;
+    QStringView whole;
+    QStringView fraction;
+};
+
+// Accepts an optional sign, digits and at most one decimal separator, which may
+// be the locale's, a point or a comma. Group separators and exponents are not
+// numbers a user types into these fields. Bulk copies parse every number of
+// every row, so the digits are taken as slices, not character by character.
+std::optional<DecimalView> parseDecimalView(QStringView input, QChar localePoint)
+{
+    QStringView text = input.trimmed();
+    DecimalView d;
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
+        d.negative = text.front() == QLatin1Char('-');
+        text = text.mid(1);
+    }
+    qsizetype point = -1;
+    bool seenDigit = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            seenDigit = true;
+        } else if (point < 0 && (c == localePoint.unicode() || c == u'.' || c == u',')) {
+            point = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    d.whole = point < 0 ? text : text.left(point);
+    d.fraction = point < 0 ? QStringView() : text.mid(point + 1);
+    while (d.whole.startsWith(QLatin1Char('0')))
+        d.whole = d.whole.mid(1);
+    while (d.fraction.endsWith(QLatin1Char('0')))
+        d.fraction.chop(1);
+    if (d.whole.isEmpty() && d.fraction.isEmpty())
+        d.negative = false;
+    return d;
 }
 
 QString numberForDisplay(const QString& canonical, const QLocale& locale)
@@ -27,12 +74,12 @@ QString numberForDisplay(const QString& canonical, const QLocale& locale)
 Status numberFromText(const FieldDef& field, const QString& text, const QLocale& locale,
                       QByteArray* out)
 {
-    if (text.trimmed().isEmpty()) {
+    if (QStringView(text).trimmed().isEmpty()) {
         *out = QByteArray(field.width, ' ');
         return Status::ok();
     }
     const QString point = locale.decimalPoint();
-    const auto parsed = parseDecimal(text, point.isEmpty() ? QChar('.') : point.at(0));
+    const auto parsed = parseDecimalView(text, point.isEmpty() ? QChar('.') : point.at(0));
     if (!parsed)
         return Status::error(QStringLiteral("„%1“ není platné číslo.").arg(text.trimmed()),
                              QStringLiteral("field %1").arg(field.name));
@@ -47,17 +94,32 @@ Status numberFromText(const FieldDef& field, const QString& text, const QLocale&
                 .arg(field.name)
                 .arg(field.width)
                 .arg(field.decimals));
-    QString stored = parsed->negative ? QStringLiteral("-") : QString();
-    stored += parsed->whole.isEmpty() ? QStringLiteral("0") : parsed->whole;
-    if (field.decimals > 0)
-        stored += QLatin1Char('.') + parsed->fraction.leftJustified(field.decimals, '0');
-    if (stored.size() > field.width)
+    // Sign, whole digits (at least a zero), point and the decimals filled up
+    // with zeros; the digits are ASCII, so they are stored as they are.
+    const qsizetype whole = std::max<qsizetype>(parsed->whole.size(), 1);
+    const qsizetype length =
+        (parsed->negative ? 1 : 0) + whole + (field.decimals > 0 ? 1 + field.decimals : 0);
+    if (length > field.width)
         return Status::error(QStringLiteral("Hodnota %1 je příliš velká.").arg(text.trimmed()),
                              QStringLiteral("field %1 N(%2,%3)")
                                  .arg(field.name)
                                  .arg(field.width)
                                  .arg(field.decimals));
-    *out = stored.rightJustified(field.width, ' ').toLatin1();
+    QByteArray stored(field.width, ' ');
+    char* at = stored.data() + (field.width - length);
+    if (parsed->negative)
+        *at++ = '-';
+    if (parsed->whole.isEmpty())
+        *at++ = '0';
+    for (const QChar c : parsed->whole)
+        *at++ = static_cast<char>(c.unicode());
+    if (field.decimals > 0) {
+        *at++ = '.';
+        for (qsizetype i = 0; i < field.decimals; ++i)
+            *at++ = i < parsed->fraction.size() ? static_cast<char>(parsed->fraction[i].unicode())
+                                                : '0';
+    }
+    *out = std::move(stored);
     return Status::ok();
 }
 
@@ -84,7 +146,7 @@ std::optional<QDate> parseDate(const QString& text, const QLocale& locale)
 Status dateFromText(const FieldDef& field, const QString& text, const QLocale& locale,
                     QByteArray* out)
 {
-    if (text.trimmed().isEmpty()) {
+    if (QStringView(text).trimmed().isEmpty()) {
         *out = QByteArray(8, ' ');
         return Status::ok();
     }
@@ -92,7 +154,9 @@ Status dateFromText(const FieldDef& field, const QString& text, const QLocale& l
     if (!date || date->year() < 1 || date->year() > 9999)
         return Status::error(QStringLiteral("„%1“ není platné datum.").arg(text.trimmed()),
                              QStringLiteral("field %1").arg(field.name));
-    *out = date->toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    char stored[9];
+    std::snprintf(stored, sizeof stored, "%04d%02d%02d", date->year(), date->month(), date->day());
+    *out = QByteArray(stored, 8);
     return Status::ok();
 }
 
@@ -128,10 +192,14 @@ QString withCrLf(const QString& text)
 Status characterFromText(const FieldDef& field, const QString& text, const CodePage& page,
                          QByteArray* out)
 {
-    if (text.contains(QChar(0)))
-        return Status::error(QStringLiteral("Text obsahuje nepovolený znak."),
-                             QStringLiteral("NUL in field %1").arg(field.name));
-    const auto bytes = page.encode(withCrLf(text));
+    bool lineBreaks = false;
+    for (const QChar c : text) {
+        if (c.unicode() == 0)
+            return Status::error(QStringLiteral("Text obsahuje nepovolený znak."),
+                                 QStringLiteral("NUL in field %1").arg(field.name));
+        lineBreaks = lineBreaks || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    }
+    auto bytes = page.encode(lineBreaks ? withCrLf(text) : text);
     if (!bytes) {
         const QChar bad = page.firstUnencodable(text).value_or(QChar(0xFFFD));
         return Status::error(QStringLiteral("Znak „%1“ nelze do databáze uložit.").arg(bad),
@@ -141,7 +209,8 @@ Status characterFromText(const FieldDef& field, const QString& text, const CodeP
         return Status::error(
             QStringLiteral("Text je příliš dlouhý (nejvýše %1 znaků).").arg(field.width),
             QStringLiteral("field %1: %2 characters").arg(field.name).arg(bytes->size()));
-    *out = *bytes + QByteArray(field.width - bytes->size(), ' ');
+    bytes->append(field.width - bytes->size(), ' ');
+    *out = std::move(*bytes);
     return Status::ok();
 }
 
@@ -160,34 +229,10 @@ QString Decimal::canonical() const
 
 std::optional<Decimal> parseDecimal(const QString& input, QChar localePoint)
 {
-    QString text = input.trimmed();
-    Decimal d;
-    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
-        d.negative = text.at(0) == QLatin1Char('-');
-        text.remove(0, 1);
-    }
-    bool seenPoint = false;
-    bool seenDigit = false;
-    for (const QChar c : text) {
-        if (c.isDigit() && c.unicode() < 0x80) {
-            (seenPoint ? d.fraction : d.whole) += c;
-            seenDigit = true;
-        } else if (!seenPoint &&
-                   (c == localePoint || c == QLatin1Char('.') || c == QLatin1Char(','))) {
-            seenPoint = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!seenDigit)
+    const auto view = parseDecimalView(input, localePoint);
+    if (!view)
         return std::nullopt;
-    while (d.whole.startsWith(QLatin1Char('0')))
-        d.whole.remove(0, 1);
-    while (d.fraction.endsWith(QLatin1Char('0')))
-        d.fraction.chop(1);
-    if (d.whole.isEmpty() && d.fraction.isEmpty())
-        d.negative = false;
-    return d;
+    return Decimal{view->negative, view->whole.toString(), view->fraction.toString()};
 }
 
 std::optional<double> parseNumber(const QString& input, const QLocale& locale)

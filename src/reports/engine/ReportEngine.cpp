@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QLocale>
 
+#include <vector>
+
 namespace report {
 
 namespace {
@@ -10,6 +12,8 @@ namespace {
 // decided the same way on every screen.
 constexpr qreal kMeasureDpi = 1200;
 constexpr qreal kMmPerInch = 25.4;
+// Heights summed from millimetres are compared with this much slack.
+constexpr qreal kSlack = 1e-6;
 
 bool isOffBand(const Element& element, const Band& band, qreal bandWidth)
 {
@@ -19,7 +23,248 @@ bool isOffBand(const Element& element, const Band& band, qreal bandWidth)
     return box.right() < area.left() || box.left() > area.right() || box.bottom() < area.top() ||
            box.top() > area.bottom();
 }
+
+// Wrapped text measured at printer resolution. Setting up the metrics of a
+// font costs far more than measuring with them, and a long list measures the
+// same few fonts thousands of times, so each font is set up once.
+class TextMeasure final
+{
+public:
+    TextMeasure() : m_device(1, 1, QImage::Format_Mono)
+    {
+        const int dotsPerMetre = qRound(kMeasureDpi / kMmPerInch * 1000);
+        m_device.setDotsPerMeterX(dotsPerMetre);
+        m_device.setDotsPerMeterY(dotsPerMetre);
+    }
+
+    qreal height(const FontSpec& font, qreal width, const QString& text)
+    {
+        const qreal scale = kMeasureDpi / kMmPerInch;
+        const QRectF needed = metrics(font).boundingRect(
+            QRectF(0, 0, width * scale, 1e6), Qt::TextWordWrap, text.isEmpty() ? " " : text);
+        return needed.height() / scale;
+    }
+
+private:
+    const QFontMetricsF& metrics(const FontSpec& font)
+    {
+        for (const auto& [spec, metrics] : m_metrics) {
+            if (spec == font)
+                return metrics;
+        }
+        m_metrics.emplace_back(font, QFontMetricsF(font.toFont(), &m_device));
+        return m_metrics.back().second;
+    }
+
+    QImage m_device;
+    std::vector<std::pair<FontSpec, QFontMetricsF>> m_metrics;
+};
+
+// A band as the walk uses it: the elements that print, and which of them
+// may make the band taller.
+struct PreparedBand
+{
+    Band band;
+    QList<Element> printed;
+    QList<int> growing; // indexes into `printed`
+};
+
+PreparedBand prepared(const Band& band, qreal bandWidth)
+{
+    PreparedBand p{band, {}, {}};
+    for (const Element& e : band.elements) {
+        if (isOffBand(e, band, bandWidth))
+            continue;
+        if (e.grows)
+            p.growing.append(int(p.printed.size()));
+        p.printed.append(e);
+    }
+    return p;
+}
 } // namespace
+
+// Lays out a report page by page from a fixed copy of its layout and
+// bindings: the same walk finds where pages begin (placing nothing) and lays
+// out any one page from where it begins.
+class PageWalker final
+{
+public:
+    PageWalker(const ReportLayout& layout, const DataSet* data,
+               QHash<QString, RecordReader> sources, const QDate& today);
+
+    QPageLayout::Orientation orientation() const { return m_orientation; }
+    QSizeF pageSize() const { return m_pageSize; }
+
+    // Walks the page numbered `number` that begins at `start`, placing its
+    // elements on `page` when there is one; where the next page begins, or
+    // nothing when this one is the last.
+    std::optional<PageStart> walk(const PageStart& start, int number, Page* page) const;
+    QList<PageStart> paginate() const;
+
+private:
+    const PreparedBand* find(BandKind kind) const;
+    qreal bandHeight(const PreparedBand& band, int row) const;
+    void place(Page& page, const PreparedBand& band, qreal y, int row) const;
+    QString resolve(const Element& element, int row, int page) const;
+
+    QPageLayout::Orientation m_orientation;
+    QSizeF m_pageSize;
+    QMarginsF m_margins;
+    std::vector<PreparedBand> m_bands;
+    const PreparedBand* m_header = nullptr;
+    const PreparedBand* m_group = nullptr;
+    const PreparedBand* m_detail = nullptr;
+    const PreparedBand* m_footer = nullptr;
+    const DataSet* m_data;
+    QHash<QString, RecordReader> m_sources;
+    QString m_today;
+    mutable TextMeasure m_measure;
+    qreal m_headerHeight = 0;
+    qreal m_footerHeight = 0;
+};
+
+PageWalker::PageWalker(const ReportLayout& layout, const DataSet* data,
+                       QHash<QString, RecordReader> sources, const QDate& today)
+    : m_orientation(layout.orientation), m_pageSize(layout.pageSize()), m_margins(layout.margins),
+      m_data(data), m_sources(std::move(sources)),
+      m_today(
+          QLocale().toString(today.isValid() ? today : QDate::currentDate(), QLocale::ShortFormat))
+{
+    m_bands.reserve(layout.bands.size());
+    for (const Band& band : layout.bands)
+        m_bands.push_back(prepared(band, layout.bandWidth()));
+    m_header = find(BandKind::PageHeader);
+    m_group = find(BandKind::GroupHeader);
+    m_detail = find(BandKind::Detail);
+    m_footer = find(BandKind::PageFooter);
+    // Page bands read no row, so their height is the same on every page.
+    m_headerHeight = m_header ? bandHeight(*m_header, -1) : 0;
+    m_footerHeight = m_footer ? bandHeight(*m_footer, -1) : 0;
+}
+
+const PreparedBand* PageWalker::find(BandKind kind) const
+{
+    for (const PreparedBand& b : m_bands) {
+        if (b.band.kind == kind)
+            return &b;
+    }
+    return nullptr;
+}
+
+QList<PageStart> PageWalker::paginate() const
+{
+    QList<PageStart> starts{PageStart{}};
+    while (const std::optional<PageStart> next = walk(starts.last(), int(starts.size()), nullptr))
+        starts.append(*next);
+    return starts;
+}
+
+std::optional<PageStart> PageWalker::walk(const PageStart& start, int number, Page* page) const
+{
+    if (page) {
+        page->number = number;
+        if (m_header)
+            place(*page, *m_header, m_margins.top(), -1);
+    }
+    const qreal firstBand = m_margins.top() + m_headerHeight;
+    const qreal bottom = m_pageSize.height() - m_margins.bottom() - m_footerHeight;
+    qreal y = firstBand;
+    // A band that does not fit goes to the next page, unless it is alone on a
+    // fresh page already, where it prints as far as the page allows.
+    const auto fits = [&](qreal height) {
+        return y + height <= bottom + kSlack || y <= firstBand + kSlack;
+    };
+    std::optional<PageStart> next;
+    const int rows = m_data ? m_data->rowCount() : 1;
+    std::optional<QString> previous; // the group of the row before
+    for (int row = start.row; row < rows && !next; ++row) {
+        const bool groupHeaderDone = row == start.row && start.groupHeaderDone;
+        if (m_group && m_data && !groupHeaderDone) {
+            const QString& field = m_group->band.groupField;
+            if (row > 0 && !previous)
+                previous = m_data->text(row - 1, field);
+            QString value = m_data->text(row, field);
+            const bool changed = row == 0 || value != *previous;
+            previous = std::move(value);
+            if (changed) {
+                const qreal height = bandHeight(*m_group, row);
+                if (!fits(height)) {
+                    next = PageStart{row, false};
+                    break;
+                }
+                if (page)
+                    place(*page, *m_group, y, row);
+                y += height;
+            }
+        }
+        if (m_detail) {
+            const int dataRow = m_data ? row : -1;
+            const qreal height = bandHeight(*m_detail, dataRow);
+            if (!fits(height)) {
+                next = PageStart{row, true};
+                break;
+            }
+            if (page)
+                place(*page, *m_detail, y, dataRow);
+            y += height;
+        }
+    }
+    if (page && m_footer)
+        place(*page, *m_footer, bottom, -1);
+    return next;
+}
+
+qreal PageWalker::bandHeight(const PreparedBand& band, int row) const
+{
+    qreal height = band.band.height;
+    for (int index : band.growing) {
+        const Element& e = band.printed.at(index);
+        const qreal needed = m_measure.height(e.font, e.box.width(), resolve(e, row, 0));
+        height = std::max(height, e.box.top() + std::max(needed, e.box.height()));
+    }
+    return height;
+}
+
+void PageWalker::place(Page& page, const PreparedBand& band, qreal y, int row) const
+{
+    const QPointF origin(m_margins.left(), y);
+    for (const Element& e : band.printed) {
+        PlacedElement placed;
+        placed.name = e.name;
+        placed.kind = e.kind;
+        placed.box = e.box.translated(origin);
+        placed.text = resolve(e, row, page.number);
+        placed.font = e.font;
+        placed.alignment = e.alignment;
+        placed.rotation = e.rotated ? 90 : 0;
+        placed.picture = e.picture;
+        if (e.grows)
+            placed.box.setHeight(
+                std::max(e.box.height(), m_measure.height(e.font, e.box.width(), placed.text)));
+        page.elements.append(std::move(placed));
+    }
+}
+
+QString PageWalker::resolve(const Element& element, int row, int page) const
+{
+    switch (element.kind) {
+    case ElementKind::Text:
+        return element.text;
+    case ElementKind::Field:
+        if (element.source.isEmpty())
+            return m_data && row >= 0 && row < m_data->rowCount() ? m_data->text(row, element.text)
+                                                                  : QString();
+        if (auto reader = m_sources.find(element.source); reader != m_sources.end())
+            return (*reader)(element.text);
+        return {};
+    case ElementKind::PageNumber:
+        return QString::number(page);
+    case ElementKind::Date:
+        return m_today;
+    default:
+        return {};
+    }
+}
 
 const PlacedElement* Page::find(const QString& name) const
 {
@@ -40,14 +285,26 @@ QList<const PlacedElement*> Page::findAll(const QString& name) const
     return found;
 }
 
-struct ReportEngine::Cursor
+PagedReport::PagedReport(LaidOutReport laidOut)
+    : m_orientation(laidOut.orientation), m_pageSize(laidOut.pageSize),
+      m_pages(std::make_shared<const QList<Page>>(std::move(laidOut.pages)))
 {
-    LaidOutReport report;
-    qreal y = 0;      // the top of the next band, from the paper's top edge
-    qreal bottom = 0; // where the page footer begins
-    QString group;
-    bool groupStarted = false;
-};
+}
+
+int PagedReport::pageCount() const
+{
+    return m_pages ? int(m_pages->size()) : int(m_starts.size());
+}
+
+Page PagedReport::page(int index) const
+{
+    if (m_pages)
+        return m_pages->value(index);
+    Page page;
+    if (m_walker && index >= 0 && index < m_starts.size())
+        m_walker->walk(m_starts.at(index), index + 1, &page);
+    return page;
+}
 
 ReportEngine::ReportEngine(ReportLayout layout) : m_layout(std::move(layout)) {}
 
@@ -56,11 +313,38 @@ void ReportEngine::bind(const QString& source, RecordReader reader)
     m_sources.insert(source, std::move(reader));
 }
 
+std::shared_ptr<const PageWalker> ReportEngine::walker() const
+{
+    return std::make_shared<const PageWalker>(m_layout, m_data, m_sources, m_today);
+}
+
 std::optional<LaidOutReport> ReportEngine::run()
 {
     if (m_hooks.beforePrint && !m_hooks.beforePrint())
         return std::nullopt;
-    return layOut();
+    const std::shared_ptr<const PageWalker> pages = walker();
+    LaidOutReport report;
+    report.orientation = pages->orientation();
+    report.pageSize = pages->pageSize();
+    std::optional<PageStart> start = PageStart{};
+    while (start) {
+        Page page;
+        start = pages->walk(*start, int(report.pages.size()) + 1, &page);
+        report.pages.append(std::move(page));
+    }
+    return report;
+}
+
+std::optional<PagedReport> ReportEngine::prepare()
+{
+    if (m_hooks.beforePrint && !m_hooks.beforePrint())
+        return std::nullopt;
+    PagedReport report;
+    report.m_walker = walker();
+    report.m_orientation = report.m_walker->orientation();
+    report.m_pageSize = report.m_walker->pageSize();
+    report.m_starts = report.m_walker->paginate();
+    return report;
 }
 
 void ReportEngine::printed()
@@ -77,133 +361,7 @@ void ReportEngine::previewed()
 
 qreal ReportEngine::textHeight(const FontSpec& font, qreal width, const QString& text)
 {
-    QImage device(1, 1, QImage::Format_Mono);
-    const int dotsPerMetre = qRound(kMeasureDpi / kMmPerInch * 1000);
-    device.setDotsPerMeterX(dotsPerMetre);
-    device.setDotsPerMeterY(dotsPerMetre);
-    const QFontMetricsF metrics(font.toFont(), &device);
-    const qreal scale = kMeasureDpi / kMmPerInch;
-    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width * scale, 1e6), Qt::TextWordWrap,
-                                               text.isEmpty() ? " " : text);
-    return needed.height() / scale;
-}
-
-LaidOutReport ReportEngine::layOut() const
-{
-    Cursor cursor;
-    cursor.report.orientation = m_layout.orientation;
-    cursor.report.pageSize = m_layout.pageSize();
-    startPage(cursor);
-    const Band* detail = m_layout.band(BandKind::Detail);
-    const Band* group = m_layout.band(BandKind::GroupHeader);
-    const int rows = m_data ? m_data->rowCount() : 1;
-    for (int row = 0; row < rows; ++row) {
-        if (group && m_data) {
-            const QString value = m_data->text(row, group->groupField);
-            if (!cursor.groupStarted || value != cursor.group)
-                placeBand(cursor, *group, row);
-            cursor.group = value;
-            cursor.groupStarted = true;
-        }
-        if (detail)
-            placeBand(cursor, *detail, m_data ? row : -1);
-    }
-    finishPage(cursor);
-    return cursor.report;
-}
-
-void ReportEngine::startPage(Cursor& cursor) const
-{
-    Page page;
-    page.number = int(cursor.report.pages.size()) + 1;
-    cursor.report.pages.append(page);
-    cursor.y = m_layout.margins.top();
-    const Band* footer = m_layout.band(BandKind::PageFooter);
-    cursor.bottom = m_layout.pageSize().height() - m_layout.margins.bottom() -
-                    (footer ? bandHeight(*footer, -1) : 0);
-    if (const Band* header = m_layout.band(BandKind::PageHeader))
-        placeBand(cursor, *header, -1);
-}
-
-void ReportEngine::finishPage(Cursor& cursor) const
-{
-    if (const Band* footer = m_layout.band(BandKind::PageFooter)) {
-        cursor.y = cursor.bottom;
-        placeBand(cursor, *footer, -1);
-    }
-}
-
-qreal ReportEngine::bandHeight(const Band& band, int row) const
-{
-    qreal height = band.height;
-    for (const Element& e : band.elements) {
-        if (!e.grows || isOffBand(e, band, m_layout.bandWidth()))
-            continue;
-        const qreal needed = textHeight(e.font, e.box.width(), resolve(e, row, 0));
-        height = std::max(height, e.box.top() + std::max(needed, e.box.height()));
-    }
-    return height;
-}
-
-qreal ReportEngine::headerHeight() const
-{
-    const Band* header = m_layout.band(BandKind::PageHeader);
-    return header ? bandHeight(*header, -1) : 0;
-}
-
-void ReportEngine::placeBand(Cursor& cursor, const Band& band, int row) const
-{
-    const qreal height = bandHeight(band, row);
-    const bool pageBand = band.kind == BandKind::PageHeader || band.kind == BandKind::PageFooter;
-    const qreal pageTop = m_layout.margins.top();
-    // A band that does not fit goes to the next page, unless it is alone on a
-    // fresh page already, where it prints as far as the page allows.
-    if (!pageBand && cursor.y + height > cursor.bottom + 1e-6 &&
-        cursor.y > pageTop + headerHeight() + 1e-6) {
-        finishPage(cursor);
-        startPage(cursor);
-    }
-    Page& page = cursor.report.pages.last();
-    const QPointF origin(m_layout.margins.left(), cursor.y);
-    for (const Element& e : band.elements) {
-        if (isOffBand(e, band, m_layout.bandWidth()))
-            continue;
-        PlacedElement placed;
-        placed.name = e.name;
-        placed.kind = e.kind;
-        placed.box = e.box.translated(origin);
-        placed.text = resolve(e, row, page.number);
-        placed.font = e.font;
-        placed.alignment = e.alignment;
-        placed.rotation = e.rotated ? 90 : 0;
-        placed.picture = e.picture;
-        if (e.grows)
-            placed.box.setHeight(
-                std::max(e.box.height(), textHeight(e.font, e.box.width(), placed.text)));
-        page.elements.append(placed);
-    }
-    cursor.y += height;
-}
-
-QString ReportEngine::resolve(const Element& element, int row, int page) const
-{
-    switch (element.kind) {
-    case ElementKind::Text:
-        return element.text;
-    case ElementKind::Field:
-        if (element.source.isEmpty())
-            return m_data && row >= 0 ? m_data->text(row, element.text) : QString();
-        if (auto reader = m_sources.find(element.source); reader != m_sources.end())
-            return (*reader)(element.text);
-        return {};
-    case ElementKind::PageNumber:
-        return QString::number(page);
-    case ElementKind::Date:
-        return QLocale().toString(m_today.isValid() ? m_today : QDate::currentDate(),
-                                  QLocale::ShortFormat);
-    default:
-        return {};
-    }
+    return TextMeasure().height(font, width, text);
 }
 
 } // namespace report

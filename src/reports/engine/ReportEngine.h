@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace report {
@@ -54,6 +55,45 @@ public:
 // A field of one record, in the form the table shows it.
 using RecordReader = std::function<QString(const QString& field)>;
 
+class PageWalker;
+
+// Where a page of a report begins: the row whose band comes first, and
+// whether that row's group header was already printed at the foot of the
+// page before.
+struct PageStart final
+{
+    int row = 0;
+    bool groupHeaderDone = false;
+};
+
+// A report whose pages are laid out when they are asked for: a long list
+// keeps only where each page begins, so that its preview shows the first
+// page at once and printing holds one page at a time. The data set and the
+// bound records it was prepared from are read again for every page asked
+// for, so they must stay until the report is gone.
+class PagedReport final
+{
+public:
+    PagedReport() = default;
+    // A report whose pages are all laid out already.
+    explicit PagedReport(LaidOutReport laidOut);
+
+    QPageLayout::Orientation orientation() const { return m_orientation; }
+    QSizeF pageSize() const { return m_pageSize; }
+    int pageCount() const;
+    // The page at `index` (0-based); an empty page outside the report.
+    Page page(int index) const;
+
+private:
+    friend class ReportEngine;
+
+    QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
+    QSizeF m_pageSize;
+    std::shared_ptr<const QList<Page>> m_pages;
+    std::shared_ptr<const PageWalker> m_walker;
+    QList<PageStart> m_starts;
+};
+
 // Lays a report out page by page: the page header on top of every page, the
 // page footer at the foot of every page including the last, group headers on
 // a change of their field and the detail band once per row of the data set,
@@ -85,6 +125,10 @@ public:
     // Runs the before-print hook and lays out every page; empty when the hook
     // refused.
     std::optional<LaidOutReport> run();
+    // Runs the before-print hook and finds where each page begins, laying out
+    // none; empty when the hook refused. Later changes to the layout or the
+    // bindings do not reach the prepared report.
+    std::optional<PagedReport> prepare();
     // The printing or the preview of a run has finished.
     void printed();
     void previewed();
@@ -93,14 +137,7 @@ public:
     static qreal textHeight(const FontSpec& font, qreal width, const QString& text);
 
 private:
-    struct Cursor;
-    LaidOutReport layOut() const;
-    void startPage(Cursor& cursor) const;
-    void finishPage(Cursor& cursor) const;
-    void placeBand(Cursor& cursor, const Band& band, int row) const;
-    qreal bandHeight(const Band& band, int row) const;
-    qreal headerHeight() const;
-    QString resolve(const Element& element, int row, int page) const;
+    std::shared_ptr<const PageWalker> walker() const;
 
     ReportLayout m_layout;
     const DataSet* m_data = nullptr;

@@ -35,6 +35,8 @@ struct FontSpec final
     // The font that prints it: the two classic families map to the
     // metric-compatible Liberation fonts so that text keeps its width.
     QFont toFont() const;
+
+    bool operator==(const FontSpec&) const = default;
 };
 
 struct Element final

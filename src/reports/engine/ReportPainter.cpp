@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <vector>
+
 namespace report {
 
 namespace {
@@ -13,33 +15,67 @@ constexpr qreal kMmPerInch = 25.4;
 constexpr qreal kLineWidthMm = 0.2;
 constexpr int kPdfDpi = 1200;
 
-QPageLayout pageLayoutOf(const LaidOutReport& report)
+QPageLayout pageLayoutOf(const PagedReport& report)
 {
-    return QPageLayout(QPageSize(QPageSize::A4), report.orientation, QMarginsF(0, 0, 0, 0),
+    return QPageLayout(QPageSize(QPageSize::A4), report.orientation(), QMarginsF(0, 0, 0, 0),
                        QPageLayout::Millimeter);
 }
 } // namespace
 
+// The fonts a painting has used so far: a list prints thousands of elements
+// in three or four fonts, and a QFont built afresh for each is resolved
+// afresh by the painter.
+class FontCache final
+{
+public:
+    const QFont& font(const FontSpec& spec)
+    {
+        for (const auto& [known, font] : m_fonts) {
+            if (known == spec)
+                return font;
+        }
+        m_fonts.emplace_back(spec, spec.toFont());
+        return m_fonts.back().second;
+    }
+
+private:
+    std::vector<std::pair<FontSpec, QFont>> m_fonts;
+};
+
 void ReportPainter::paintPage(QPainter& painter, const Page& page, qreal dotsPerMm,
                               const QPointF& offset)
+{
+    FontCache fonts;
+    paintPage(painter, page, dotsPerMm, offset, fonts);
+}
+
+void ReportPainter::paintPage(QPainter& painter, const Page& page, qreal dotsPerMm,
+                              const QPointF& offset, FontCache& fonts)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.translate(offset * dotsPerMm);
-    for (const PlacedElement& element : page.elements)
-        paintElement(painter, element, dotsPerMm);
-    painter.restore();
-}
-
-void ReportPainter::paintElement(QPainter& painter, const PlacedElement& element, qreal dotsPerMm)
-{
-    const QRectF box(element.box.topLeft() * dotsPerMm, element.box.size() * dotsPerMm);
+    // One pen and no brush for the whole page: every change of the painter's
+    // state is written out again by a PDF writer, element after element.
     QPen pen(Qt::black);
     pen.setWidthF(kLineWidthMm * dotsPerMm);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
+    for (const PlacedElement& element : page.elements)
+        paintElement(painter, element, dotsPerMm, fonts);
+    painter.restore();
+}
+
+void ReportPainter::paintElement(QPainter& painter, const PlacedElement& element, qreal dotsPerMm,
+                                 FontCache& fonts)
+{
+    const QRectF box(element.box.topLeft() * dotsPerMm, element.box.size() * dotsPerMm);
+    // Only the text of a field is cut at its box.
+    const bool clipped = element.kind == ElementKind::Field && element.rotation == 0;
+    if (!clipped && painter.hasClipping())
+        painter.setClipping(false);
     switch (element.kind) {
     case ElementKind::Rectangle:
         painter.drawRect(box);
@@ -55,7 +91,7 @@ void ReportPainter::paintElement(QPainter& painter, const PlacedElement& element
             painter.drawImage(box, element.picture);
         break;
     default:
-        paintText(painter, element, box);
+        paintText(painter, element, box, fonts);
         break;
     }
 }
@@ -63,31 +99,31 @@ void ReportPainter::paintElement(QPainter& painter, const PlacedElement& element
 // Text wraps inside its fixed box and what does not fit is cut off there. A
 // fixed caption is the report's own and prints whole; text reading up a
 // spine or a column stays on one line, as there is room for one only.
-void ReportPainter::paintText(QPainter& painter, const PlacedElement& element, const QRectF& box)
+void ReportPainter::paintText(QPainter& painter, const PlacedElement& element, const QRectF& box,
+                              FontCache& fonts)
 {
     if (element.text.isEmpty())
         return;
+    painter.setFont(fonts.font(element.font));
+    int flags = int(element.alignment);
+    if (element.rotation != 90) {
+        if (element.kind != ElementKind::Text)
+            painter.setClipRect(box);
+        painter.drawText(box, flags | Qt::TextWordWrap, element.text);
+        return;
+    }
+    // Reads upwards: the line starts at the bottom edge of the box.
     painter.save();
-    painter.setFont(element.font.toFont());
     if (element.kind != ElementKind::Text)
         painter.setClipRect(box);
-    QRectF frame(QPointF(0, 0), box.size());
-    int flags = int(element.alignment);
-    if (element.rotation == 90) {
-        // Reads upwards: the line starts at the bottom edge of the box.
-        painter.translate(box.bottomLeft());
-        painter.rotate(-90);
-        frame = QRectF(0, 0, box.height(), box.width());
-        flags |= Qt::TextSingleLine | Qt::TextDontClip;
-    } else {
-        painter.translate(box.topLeft());
-        flags |= Qt::TextWordWrap;
-    }
-    painter.drawText(frame, flags, element.text);
+    painter.translate(box.bottomLeft());
+    painter.rotate(-90);
+    flags |= Qt::TextSingleLine | Qt::TextDontClip;
+    painter.drawText(QRectF(0, 0, box.height(), box.width()), flags, element.text);
     painter.restore();
 }
 
-bool ReportPainter::paint(QPagedPaintDevice& device, const LaidOutReport& report,
+bool ReportPainter::paint(QPagedPaintDevice& device, const PagedReport& report,
                           const QPointF& offset, int from, int to,
                           const std::function<bool(int page)>& progress)
 {
@@ -96,7 +132,8 @@ bool ReportPainter::paint(QPagedPaintDevice& device, const LaidOutReport& report
         return false;
     const qreal dotsPerMm = device.logicalDpiX() / kMmPerInch;
     const int first = from > 0 ? from : 1;
-    const int last = to > 0 ? std::min<int>(to, report.pages.size()) : int(report.pages.size());
+    const int last = to > 0 ? std::min(to, report.pageCount()) : report.pageCount();
+    FontCache fonts;
     for (int number = first; number <= last; ++number) {
         if (progress && !progress(number)) {
             painter.end();
@@ -104,36 +141,55 @@ bool ReportPainter::paint(QPagedPaintDevice& device, const LaidOutReport& report
         }
         if (number > first)
             device.newPage();
-        paintPage(painter, report.pages.at(number - 1), dotsPerMm, offset);
+        paintPage(painter, report.page(number - 1), dotsPerMm, offset, fonts);
     }
     return painter.end();
 }
 
-bool ReportPainter::writePdf(const LaidOutReport& report, const QString& path,
-                             const QPointF& offset)
+bool ReportPainter::paint(QPagedPaintDevice& device, const LaidOutReport& report,
+                          const QPointF& offset, int from, int to,
+                          const std::function<bool(int page)>& progress)
+{
+    return paint(device, PagedReport(report), offset, from, to, progress);
+}
+
+bool ReportPainter::writePdf(const PagedReport& report, const QString& path, const QPointF& offset,
+                             const std::function<bool(int page)>& progress)
 {
     QPdfWriter writer(path);
     writer.setResolution(kPdfDpi);
     writer.setPageLayout(pageLayoutOf(report));
     writer.setCreator(QStringLiteral("Fonarium 2000"));
-    return paint(writer, report, offset);
+    return paint(writer, report, offset, 0, 0, progress);
 }
 
-QImage ReportPainter::renderPage(const LaidOutReport& report, int index, qreal dpi,
+bool ReportPainter::writePdf(const LaidOutReport& report, const QString& path,
+                             const QPointF& offset)
+{
+    return writePdf(PagedReport(report), path, offset);
+}
+
+QImage ReportPainter::renderPage(const PagedReport& report, int index, qreal dpi,
                                  const QPointF& offset)
 {
     const qreal dotsPerMm = dpi / kMmPerInch;
-    const QSize size = (report.pageSize * dotsPerMm).toSize();
+    const QSize size = (report.pageSize() * dotsPerMm).toSize();
     QImage image(size, QImage::Format_RGB32);
     const int dotsPerMetre = qRound(dotsPerMm * 1000);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
-    if (index < 0 || index >= report.pages.size())
+    if (index < 0 || index >= report.pageCount())
         return image;
     QPainter painter(&image);
-    paintPage(painter, report.pages.at(index), dotsPerMm, offset);
+    paintPage(painter, report.page(index), dotsPerMm, offset);
     return image;
+}
+
+QImage ReportPainter::renderPage(const LaidOutReport& report, int index, qreal dpi,
+                                 const QPointF& offset)
+{
+    return renderPage(PagedReport(report), index, dpi, offset);
 }
 
 } // namespace report

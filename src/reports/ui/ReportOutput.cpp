@@ -22,19 +22,21 @@ void ReportOutput::runLabel(TPopiskaReport& label, int slot, QChar mode)
         showError(label.lastError().message());
         return;
     }
-    show(std::move(*report), label.engine(), mode,
+    show(report::PagedReport(std::move(*report)), label.engine(), mode,
          QStringLiteral("Popisku se nepodařilo vytisknout."));
 }
 
 void ReportOutput::runReport(report::ReportEngine& engine, QChar mode, const QString& failure)
 {
-    auto report = engine.run();
+    // Only where pages begin is found now; each page is laid out when it is
+    // shown or printed, so a long list opens at once.
+    auto report = engine.prepare();
     if (!report)
         return;
     show(std::move(*report), engine, mode, failure);
 }
 
-void ReportOutput::show(report::LaidOutReport report, report::ReportEngine& engine, QChar mode,
+void ReportOutput::show(report::PagedReport report, report::ReportEngine& engine, QChar mode,
                         const QString& failure)
 {
     QPrinter* printer = m_printer ? m_printer() : nullptr;

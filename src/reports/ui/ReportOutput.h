@@ -42,7 +42,7 @@ signals:
     void failed(const QString& message);
 
 private:
-    void show(report::LaidOutReport report, report::ReportEngine& engine, QChar mode,
+    void show(report::PagedReport report, report::ReportEngine& engine, QChar mode,
               const QString& failure);
     void showError(const QString& message);
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,25 +26,25 @@ constexpr int kZooms[] = {50, 75, 100, 150, 200};
 constexpr int kDefaultZoom = 75;
 constexpr qreal kScreenDpi = 96;
 
-void prepare(QPrinter& printer, const report::LaidOutReport& report)
+void prepare(QPrinter& printer, const report::PagedReport& report)
 {
     // Never scaled: the paper's corner is the origin and a millimetre stays one.
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(report.orientation);
+    printer.setPageOrientation(report.orientation());
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 } // namespace
 
-bool printReport(const report::LaidOutReport& report, QPrinter& printer, const QString& programIni,
+bool printReport(const report::PagedReport& report, QPrinter& printer, const QString& programIni,
                  QWidget* parent)
 {
     prepare(printer, report);
     const QPointF offset = PrinterOffset::read(programIni, printer.printerName());
-    if (report.pages.size() <= 1)
+    if (report.pageCount() <= 1)
         return report::ReportPainter::paint(printer, report, offset);
     QProgressDialog progress(QStringLiteral("Tisk sestavy..."), QStringLiteral("Storno"), 0,
-                             int(report.pages.size()), parent);
+                             report.pageCount(), parent);
     progress.setObjectName(QStringLiteral("TiskPrubeh"));
     progress.setWindowModality(Qt::WindowModal);
     return report::ReportPainter::paint(printer, report, offset, 0, 0, [&](int page) {
@@ -52,7 +53,19 @@ bool printReport(const report::LaidOutReport& report, QPrinter& printer, const Q
     });
 }
 
+bool printReport(const report::LaidOutReport& report, QPrinter& printer, const QString& programIni,
+                 QWidget* parent)
+{
+    return printReport(report::PagedReport(report), printer, programIni, parent);
+}
+
 TNahledSestavy::TNahledSestavy(report::LaidOutReport report, QPrinter* printer, QString programIni,
+                               QWidget* parent)
+    : TNahledSestavy(report::PagedReport(std::move(report)), printer, std::move(programIni), parent)
+{
+}
+
+TNahledSestavy::TNahledSestavy(report::PagedReport report, QPrinter* printer, QString programIni,
                                QWidget* parent)
     : QDialog(parent), m_report(std::move(report)), m_printer(printer),
       m_programIni(std::move(programIni))
@@ -190,7 +203,24 @@ bool TNahledSestavy::saveAsPdf()
         return false;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!report::ReportPainter::writePdf(m_report, path)) {
+    // A long list takes seconds to write; it shows how far it got and can be
+    // stopped, leaving no half-written file behind.
+    QProgressDialog progress(QStringLiteral("Ukládání sestavy..."), QStringLiteral("Storno"), 0,
+                             pageCount(), this);
+    progress.setObjectName(QStringLiteral("UlozeniPrubeh"));
+    progress.setWindowModality(Qt::WindowModal);
+    bool stopped = false;
+    const bool written =
+        report::ReportPainter::writePdf(m_report, path, {}, [&progress, &stopped](int page) {
+            progress.setValue(page);
+            stopped = progress.wasCanceled();
+            return !stopped;
+        });
+    if (stopped) {
+        QFile::remove(path);
+        return false;
+    }
+    if (!written) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Soubor „%1“ se nepodařilo uložit.").arg(path));
         return false;

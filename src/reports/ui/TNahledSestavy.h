@@ -15,7 +15,8 @@ class QToolButton;
 
 // The preview of a report: one page at a time at the chosen zoom, with page
 // navigation, printing at 100 % to the chosen printer and saving as PDF.
-// A page is painted only when it is shown, so a long report opens at once.
+// A page is laid out and painted only when it is shown, so a long report
+// opens at once.
 // The window is modal and goes when closed.
 class TNahledSestavy final : public QDialog
 {
@@ -24,11 +25,13 @@ class TNahledSestavy final : public QDialog
 public:
     // `printer` is the one chosen in the printer set-up (or the system's
     // default); `programIni` keeps the printer's offset.
+    TNahledSestavy(report::PagedReport report, QPrinter* printer, QString programIni,
+                   QWidget* parent = nullptr);
     TNahledSestavy(report::LaidOutReport report, QPrinter* printer, QString programIni,
                    QWidget* parent = nullptr);
 
     int pageIndex() const { return m_page; }
-    int pageCount() const { return int(m_report.pages.size()); }
+    int pageCount() const { return m_report.pageCount(); }
     int zoomPercent() const;
     const QImage& shownPage() const { return m_shown; }
 
@@ -37,7 +40,8 @@ public:
 
     // Prints every page; false when the printer refused.
     bool print();
-    // Asks for a file name and saves the report there.
+    // Asks for a file name and saves the report there; false when it was not
+    // written or the user stopped it.
     bool saveAsPdf();
     // The small dialog that sets this printer's offset.
     void editOffset();
@@ -54,7 +58,7 @@ private:
     void render();
     void updateNavigation();
 
-    report::LaidOutReport m_report;
+    report::PagedReport m_report;
     QPrinter* m_printer = nullptr; // the main window's, which outlives the preview
     QString m_programIni;
     int m_page = 0;
@@ -69,5 +73,7 @@ private:
 // Prints a laid-out report at 100 % on `printer`, moved by the printer's
 // offset; a report of several pages shows its progress. False when the
 // printer refused or the user stopped it.
+bool printReport(const report::PagedReport& report, QPrinter& printer, const QString& programIni,
+                 QWidget* parent);
 bool printReport(const report::LaidOutReport& report, QPrinter& printer, const QString& programIni,
                  QWidget* parent);
