@@ -116,13 +116,21 @@ QString CarrierGenerator::trackValue(const QString& kind)
 
 Status CarrierGenerator::addTracks(Rows& carriers, const QString& kind)
 {
+    static const auto names = [](QChar letter) {
+        QStringList list;
+        for (int i = 1; i <= 30; ++i)
+            list.append(letter + QString::number(i));
+        return list;
+    };
+    static const QStringList titles = names(QLatin1Char('A'));
+    static const QStringList lengths = names(QLatin1Char('C'));
     const int tracks = static_cast<int>(m_random.bounded(31));
     QStringList values;
-    for (int i = 1; i <= tracks; ++i) {
+    for (int i = 0; i < tracks; ++i) {
         values.append(trackValue(kind));
-        Status s = carriers.set(QStringLiteral("A%1").arg(i), title());
+        Status s = carriers.set(titles.at(i), title());
         if (s)
-            s = carriers.set(QStringLiteral("C%1").arg(i), values.last());
+            s = carriers.set(lengths.at(i), values.last());
         if (!s)
             return s;
     }
@@ -143,8 +151,7 @@ Status CarrierGenerator::addLoan(Rows& loans, const QString& programCode, const 
         {QStringLiteral("PSC"), QString::number(m_random.bounded(10000, 79999))},
         {QStringLiteral("TELEFON"),
          QStringLiteral("+420 %1").arg(m_random.bounded(600000000, 799999999))},
-        {QStringLiteral("DATUM"),
-         QDate::currentDate().addDays(-m_random.bounded(200)).toString(Qt::ISODate)},
+        {QStringLiteral("DATUM"), m_today.addDays(-m_random.bounded(200)).toString(Qt::ISODate)},
         {QStringLiteral("ID"), number},
         {QStringLiteral("PROGRAM"), programCode},
     };
@@ -172,8 +179,7 @@ Status CarrierGenerator::addCarrier(Rows& carriers, Rows* loans, const QString& 
         {QStringLiteral("INTERPRET"),
          dataKind && m_random.bounded(2) ? QString() : pick(kPerformers)},
         {QStringLiteral("POZNAMKA"), m_random.bounded(4) == 0 ? pick(kNotes) : QString()},
-        {QStringLiteral("DATUM"),
-         QDate::currentDate().addDays(-m_random.bounded(3000)).toString(Qt::ISODate)},
+        {QStringLiteral("DATUM"), m_today.addDays(-m_random.bounded(3000)).toString(Qt::ISODate)},
         {QStringLiteral("DATUM1"),
          QDate(1985, 1, 1).addDays(m_random.bounded(14000)).toString(Qt::ISODate)},
         {QStringLiteral("PUJCENO"), lent ? QStringLiteral("Půjčeno") : QString()},
@@ -197,6 +203,7 @@ Status CarrierGenerator::addCarrier(Rows& carriers, Rows* loans, const QString& 
 Status CarrierGenerator::fillRows(Rows& carriers, Rows* loans, const QString& programCode,
                                   int firstNumber, int count)
 {
+    m_today = QDate::currentDate();
     for (int i = 0; i < count; ++i) {
         if (Status s = addCarrier(carriers, loans, programCode, firstNumber + i); !s)
             return s;

@@ -2,6 +2,7 @@
 
 #include "Status.h"
 
+#include <QDate>
 #include <QRandomGenerator>
 #include <QString>
 
@@ -48,4 +49,5 @@ private:
     QString trackValue(const QString& kind);
 
     QRandomGenerator m_random;
+    QDate m_today; // taken once a fill: reading the clock costs more than a row
 };
