@@ -2,9 +2,9 @@
 // what a user waits for when stepping through records, choosing a kind and
 // saving a record, and the memory the program takes with the largest database
 // open in its window. Runs without a display (QT_QPA_PLATFORM=offscreen).
-#include "MemoryRollup.h"
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
+#include "MemoryRollup.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "TDataModule1.h"
@@ -61,7 +61,7 @@ Window& window()
 {
     static Window w = [] {
         Window made;
-        programlayout::layOut(made.dir.path());
+        (void)programlayout::layOut(made.dir.path());
         fillSample(made.dir.path(), kCarriers);
         const ProgramFolder folder(made.dir.path());
         made.data = std::make_unique<TDataModule1>(folder.dataFolder());
@@ -69,7 +69,7 @@ Window& window()
         TTable* loans = made.data->table(7);
         if (!carriers->open() || !loans->open())
             std::abort();
-        carriers->first();
+        (void)carriers->first();
         made.editor = std::make_unique<TZaznamEditor>(made.data->dataSource(1));
         made.editor->show();
         return made;
@@ -83,11 +83,11 @@ void BM_NextRecord(benchmark::State& state)
 {
     TZaznamEditor* editor = window().editor.get();
     TTable* table = editor->table();
-    table->first();
+    (void)table->first();
     for (auto _ : state) {
-        editor->next();
+        (void)editor->next();
         if (table->eof())
-            editor->first();
+            (void)editor->first();
         QCoreApplication::processEvents();
     }
     state.SetItemsProcessed(state.iterations());
@@ -102,19 +102,20 @@ void BM_KindChoice(benchmark::State& state)
     bool tapes = false;
     for (auto _ : state) {
         tapes = !tapes;
-        table->setFiltered(false);
-        table->setFiltered(true);
-        table->setFilter(tapes ? QStringLiteral("DRUH = 'MC'") : QStringLiteral("DRUH <> ' '"));
+        (void)table->setFiltered(false);
+        (void)table->setFiltered(true);
+        (void)table->setFilter(tapes ? QStringLiteral("DRUH = 'MC'")
+                                     : QStringLiteral("DRUH <> ' '"));
         QCoreApplication::processEvents();
     }
-    table->setFilter(QStringLiteral("DRUH <> ' '"));
+    (void)table->setFilter(QStringLiteral("DRUH <> ' '"));
 }
 
 // Editing a carrier, changing one track and saving it with its total.
 void BM_EditAndSave(benchmark::State& state)
 {
     TZaznamEditor* editor = window().editor.get();
-    editor->table()->first();
+    (void)editor->table()->first();
     auto* track = editor->findChild<QLineEdit*>(QStringLiteral("T1"));
     int round = 0;
     for (auto _ : state) {
@@ -144,7 +145,7 @@ int measureMemory(const QString& programFolder)
 void BM_MemoryWithWindow(benchmark::State& state)
 {
     QTemporaryDir dir;
-    programlayout::layOut(dir.path());
+    (void)programlayout::layOut(dir.path());
     fillSample(dir.path(), kMostCarriers);
     for (auto _ : state) {
         QProcess child;

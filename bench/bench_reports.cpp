@@ -37,7 +37,7 @@ Carriers& carriers()
 {
     static Carriers c = [] {
         Carriers made;
-        programlayout::layOut(made.dir.path());
+        (void)programlayout::layOut(made.dir.path());
         const ProgramFolder folder(made.dir.path());
         made.ini = folder.programIniPath();
         made.data = std::make_unique<TDataModule1>(folder.dataFolder());
@@ -48,13 +48,13 @@ Carriers& carriers()
         CarrierGenerator generator(2000);
         if (const Status s = generator.fill(table, loans, QStringLiteral("AS"), 1, 50); !s)
             std::fprintf(stderr, "%s\n", qPrintable(s.toString()));
-        table->first();
+        (void)table->first();
         for (int i = 1; i <= 30; ++i) {
-            table->edit();
-            table->setFieldText(QStringLiteral("A%1").arg(i),
-                                QStringLiteral("Skladba číslo %1").arg(i));
-            table->setFieldText(QStringLiteral("C%1").arg(i), QStringLiteral("3,%1").arg(i));
-            table->post();
+            (void)table->edit();
+            (void)table->setFieldText(QStringLiteral("A%1").arg(i),
+                                      QStringLiteral("Skladba číslo %1").arg(i));
+            (void)table->setFieldText(QStringLiteral("C%1").arg(i), QStringLiteral("3,%1").arg(i));
+            (void)table->post();
         }
         return made;
     }();

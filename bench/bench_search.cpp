@@ -38,7 +38,7 @@ Collection& collection()
         TTable carriers;
         carriers.setDatabaseName(made.dataFolder);
         carriers.setTableName(QStringLiteral("AudioS.dbf"));
-        carriers.setIndex(QStringLiteral("CISLO"));
+        (void)carriers.setIndex(QStringLiteral("CISLO"));
         if (!carriers.open())
             std::abort();
         const Status s =

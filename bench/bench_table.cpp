@@ -6,9 +6,9 @@
 // Memory figures come from a fresh copy of this program started with
 // --memory, which opens the named tables the way the data module does and
 // reports its own /proc/self/smaps_rollup.
-#include "MemoryRollup.h"
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
+#include "MemoryRollup.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "TTable.h"
@@ -57,7 +57,7 @@ struct Collection
 std::unique_ptr<Collection> makeCollection(int carriers)
 {
     auto made = std::make_unique<Collection>();
-    programlayout::layOut(made->dir.path());
+    (void)programlayout::layOut(made->dir.path());
     const ProgramFolder folder(made->dir.path());
     made->dataFolder = folder.dataFolder();
     made->templateFolder = folder.templateFolder();
@@ -138,13 +138,13 @@ void setUp(TTable& table, const QString& folder, const QString& name = QStringLi
 {
     table.setDatabaseName(folder);
     table.setTableName(name);
-    table.setIndex(index);
+    (void)table.setIndex(index);
 }
 
 int walk(TTable& table)
 {
     int seen = 0;
-    for (table.first(); !table.isEmpty(); table.next()) {
+    for ((void)table.first(); !table.isEmpty(); (void)table.next()) {
         benchmark::DoNotOptimize(table.fieldText(QStringLiteral("NAZEV")));
         ++seen;
         if (table.eof())
@@ -236,7 +236,7 @@ void BM_FillSample(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir dir;
-        programlayout::layOut(dir.path());
+        (void)programlayout::layOut(dir.path());
         const QString data = ProgramFolder(dir.path()).dataFolder();
         state.ResumeTiming();
         BulkWriter table;

@@ -697,9 +697,13 @@ void THlavniDialog::chooseKind(const QString& item)
     const QString filter = KindChoice::filterOf(item);
     if (filter.isEmpty())
         return;
-    table->setFiltered(false);
-    table->setFiltered(true);
-    table->setFilter(filter);
+    Status s = table->setFiltered(false);
+    if (s)
+        s = table->setFiltered(true);
+    if (s)
+        s = table->setFilter(filter);
+    if (!s)
+        reportError(s);
 }
 
 // ---------------------------------------------------------------- services

@@ -30,10 +30,12 @@ int run(QApplication& app, const ProgramFolder& folder)
     auto splash = std::make_unique<TSpusteniDialog>();
     splash->showPainted();
     // A damaged or half-copied program folder still starts; only what is missing is made.
-    programlayout::layOut(folder.programFolder());
+    const Status laidOut = programlayout::layOut(folder.programFolder());
     Aplikace aplikace(folder, THlavniDialog::instanceEndpoint());
     aplikace.create(splash.get());
     splash.reset();
+    if (!laidOut)
+        aplikace.hlavni()->reportError(laidOut);
     QObject::connect(aplikace.hlavni(), &THlavniDialog::ended, &app, &endProgram,
                      Qt::QueuedConnection);
     aplikace.hlavni()->showMaximized();

@@ -4,7 +4,7 @@
 
 // The one way the libraries report failure: a short Czech message the windows
 // can show to the user as it stands, and a technical detail for support.
-class Status final
+class [[nodiscard]] Status final
 {
 public:
     Status() = default;

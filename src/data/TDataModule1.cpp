@@ -29,8 +29,9 @@ void TDataModule1::addTable(int number, const QString& fileName, const QString& 
     auto* table = new TTable(this);
     table->setObjectName(QStringLiteral("Table%1").arg(number));
     table->setTableName(fileName);
-    table->setIndex(index);
-    table->setFilter(filter);
+    // The table is not open yet: both are only recorded.
+    (void)table->setIndex(index);
+    (void)table->setFilter(filter);
     auto* source = new TDataSource(this);
     source->setObjectName(QStringLiteral("DataSource%1").arg(number));
     source->setDataSet(table);

@@ -199,7 +199,10 @@ void TTable::prepareIndexFile()
         m_warnings.append(QStringLiteral("Indexový soubor tabulky %1 nebyl rozpoznán; "
                                          "indexy byly vytvořeny znovu.")
                               .arg(m_tableName));
-    indexfile::write(path, m_layout);
+    if (!indexfile::write(path, m_layout))
+        m_warnings.append(QStringLiteral("Indexový soubor tabulky %1 nelze zapsat; indexy "
+                                         "se vytvoří znovu při každém otevření.")
+                              .arg(m_tableName));
 }
 
 void TTable::close()
@@ -570,8 +573,7 @@ void TTable::rebuildOrder()
         return;
     }
     m_index = indexFor(fields);
-    std::sort(m_order.begin(), m_order.end(),
-                     [this](int a, int b) { return m_index->less(a, b); });
+    std::sort(m_order.begin(), m_order.end(), [this](int a, int b) { return m_index->less(a, b); });
 }
 
 // Each record's keys are computed once, when an index is first used or the
@@ -667,10 +669,9 @@ bool TTable::findKey(const QString& value)
     const auto probe = m_index->probe(value, m_locale);
     if (!probe)
         return false;
-    auto it = std::lower_bound(m_order.begin(), m_order.end(), *probe,
-                               [this](int r, const TableIndex::Probe& p) {
-                                   return m_index->compare(r, p) < 0;
-                               });
+    auto it = std::lower_bound(
+        m_order.begin(), m_order.end(), *probe,
+        [this](int r, const TableIndex::Probe& p) { return m_index->compare(r, p) < 0; });
     for (; it != m_order.end() && m_index->compare(*it, *probe) == 0; ++it) {
         if (m_index->equals(*it, *probe, recordAt(*it))) {
             moveTo(static_cast<int>(it - m_order.begin()), false, false);
@@ -692,10 +693,9 @@ void TTable::findNearest(const QString& value)
     const auto probe = m_index->probe(value, m_locale);
     if (!probe)
         return;
-    const auto it = std::lower_bound(m_order.begin(), m_order.end(), *probe,
-                                     [this](int r, const TableIndex::Probe& p) {
-                                         return m_index->compare(r, p) < 0;
-                                     });
+    const auto it = std::lower_bound(
+        m_order.begin(), m_order.end(), *probe,
+        [this](int r, const TableIndex::Probe& p) { return m_index->compare(r, p) < 0; });
     const bool beyond = it == m_order.end();
     moveTo(static_cast<int>(it - m_order.begin()) - (beyond ? 1 : 0), false, beyond);
 }

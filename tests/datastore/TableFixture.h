@@ -14,12 +14,11 @@ class TableFixture
 public:
     using Row = QMap<QString, QString>;
 
-    explicit TableFixture(const QString& baseName = QStringLiteral("AudioS"))
-        : m_baseName(baseName)
+    explicit TableFixture(const QString& baseName = QStringLiteral("AudioS")) : m_baseName(baseName)
     {
         const TableLayout layout = layouts::forTable(baseName);
-        QVERIFY(tablefiles::create(folder(), layout, QStringLiteral(".dbt"),
-                                   QStringLiteral(".mdx")));
+        QVERIFY(
+            tablefiles::create(folder(), layout, QStringLiteral(".dbt"), QStringLiteral(".mdx")));
     }
 
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }
@@ -31,7 +30,7 @@ public:
         table.setDatabaseName(folder());
         table.setTableName(m_baseName + QStringLiteral(".dbf"));
         table.setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-        table.setIndex(index);
+        QVERIFY(table.setIndex(index));
     }
 
     static bool append(TTable& table, const Row& row)
@@ -71,10 +70,10 @@ public:
         QStringList values;
         if (table.isEmpty())
             return values;
-        table.first();
+        (void)table.first();
         while (true) {
             values.append(table.fieldText(field));
-            table.next();
+            (void)table.next();
             if (table.eof())
                 break;
         }

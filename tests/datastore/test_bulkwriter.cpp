@@ -88,7 +88,7 @@ private slots:
         QVERIFY(table.open());
         QVERIFY(table.warnings().isEmpty());
         QCOMPARE(table.recordCount(), 1201);
-        table.last();
+        QVERIFY(table.last());
         QCOMPARE(table.fieldText("NAZEV"), title(999));
         QCOMPARE(table.fieldText("DELKA"), QString("74,5"));
         DbfReader reader;
@@ -181,7 +181,7 @@ private slots:
             table.close();
             QVERIFY(table.open());
             QCOMPARE(table.recordCount(), opened + 1);
-            table.last();
+            QVERIFY(table.last());
             QCOMPARE(table.fieldText("NAZEV"), QString("Po pádu"));
         }
         QVERIFY(!killed);

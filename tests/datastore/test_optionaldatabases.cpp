@@ -16,7 +16,7 @@ struct Folder
     ProgramFolder folder{dir.path()};
     OptionalDatabases databases{folder};
 
-    Folder() { programlayout::layOut(dir.path()); }
+    Folder() { QVERIFY(programlayout::layOut(dir.path())); }
 
     void setKey(const QString& section, const QString& key, const QString& value) const
     {

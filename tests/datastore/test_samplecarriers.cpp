@@ -1,5 +1,5 @@
-#include "FileBytes.h"
 #include "CarrierGenerator.h"
+#include "FileBytes.h"
 #include "KillAtWrite.h"
 #include "TTable.h"
 #include "TableFiles.h"
@@ -20,7 +20,7 @@ QStringList valuesWhere(const QString& folder, const QString& table, const QStri
     if (!t.setFilter(filter) || !t.setFiltered(true) || !t.open())
         return {QStringLiteral("<%1 not opened>").arg(table)};
     QStringList values;
-    for (t.first(); !t.isEmpty(); t.next()) {
+    for ((void)t.first(); !t.isEmpty(); (void)t.next()) {
         values.append(t.fieldText(field));
         if (t.eof())
             break;

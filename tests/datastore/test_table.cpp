@@ -27,13 +27,13 @@ QList<Row> threeCarriers()
 void step(TTable& table, const QString& name)
 {
     if (name == "next")
-        table.next();
+        QVERIFY(table.next());
     else if (name == "prior")
-        table.prior();
+        QVERIFY(table.prior());
     else if (name == "first")
-        table.first();
+        QVERIFY(table.first());
     else if (name == "last")
-        table.last();
+        QVERIFY(table.last());
 }
 
 } // namespace
@@ -56,8 +56,8 @@ private slots:
         QTest::newRow("prior on first stays") << QStringList{"prior"} << "10" << true << false;
         QTest::newRow("first after last") << QStringList{"last", "first"} << "10" << true << false;
         QTest::newRow("prior from last") << QStringList{"last", "prior"} << "20" << false << false;
-        QTest::newRow("next twice") << QStringList{"first", "next", "next"} << "30" << false
-                                    << false;
+        QTest::newRow("next twice")
+            << QStringList{"first", "next", "next"} << "30" << false << false;
     }
 
     void navigationFlags()
@@ -83,9 +83,9 @@ private slots:
         fixture.setUp(table);
         QVERIFY(table.open());
         QVERIFY(table.bof() && table.eof());
-        table.next();
-        table.prior();
-        table.last();
+        QVERIFY(table.next());
+        QVERIFY(table.prior());
+        QVERIFY(table.last());
         QVERIFY(table.bof() && table.eof());
         QCOMPARE(table.fieldText("NAZEV"), QString());
         const Status s = table.deleteRecord();
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(TableFixture::column(table, "CISLO"), (QStringList{"10", "15", "20", "30"}));
 
         // Changing the key of a record moves it to its new place.
-        table.first();
+        QVERIFY(table.first());
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("CISLO", "25"));
         QVERIFY(table.post());
@@ -135,7 +135,7 @@ private slots:
         TableFixture fixture;
         TTable table;
         QVERIFY(fixture.openFilled(table, threeCarriers()));
-        table.next();
+        QVERIFY(table.next());
         QVERIFY(table.insert());
         QCOMPARE(table.state(), TTable::State::Insert);
         QCOMPARE(table.fieldText("CISLO"), QString());
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(table.setFieldText("NAZEV", "Změněno"));
         QVERIFY(table.insert());
         table.cancel();
-        table.first();
+        QVERIFY(table.first());
         QCOMPARE(table.fieldText("NAZEV"), QString("Změněno"));
         // ...an unmodified one is simply dropped.
         QVERIFY(table.insert());
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(table.setFieldText("NAZEV", "Nová cesta"));
         QVERIFY(table.next());
         QCOMPARE(table.state(), TTable::State::Browse);
-        table.first();
+        QVERIFY(table.first());
         QCOMPARE(table.fieldText("NAZEV"), QString("Nová cesta"));
 
         // So does switching the filter on.
@@ -219,7 +219,7 @@ private slots:
         TableFixture fixture;
         TTable table;
         QVERIFY(fixture.openFilled(table, threeCarriers()));
-        table.next();
+        QVERIFY(table.next());
         QVERIFY(table.deleteRecord());
         QCOMPARE(table.fieldText("CISLO"), QString("30"));
         QVERIFY(table.deleteRecord());
@@ -255,18 +255,54 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("value");
-        QTest::newRow("whole") << "CISLO" << "99999" << "99999" << "99999";
-        QTest::newRow("comma") << "CISLO" << "12,75" << "12,75" << "12.75";
-        QTest::newRow("point") << "DELKA" << "12.5" << "12,5" << "12.5";
-        QTest::newRow("four decimals") << "CISLO" << ",1234" << "0,1234" << "0.1234";
-        QTest::newRow("negative") << "CISLO" << "-9999" << "-9999" << "-9999";
-        QTest::newRow("trailing zeros") << "C1" << "3,40" << "3,4" << "3.4";
-        QTest::newRow("empty") << "C1" << "" << "" << "";
-        QTest::newRow("blank") << "DELKA" << "  " << "" << "";
-        QTest::newRow("total") << "CELKEM" << "350,75" << "350,75" << "350.75";
-        QTest::newRow("date") << "DATUM1" << "9.12.2026" << "09.12.2026" << "2026-12-09";
-        QTest::newRow("iso date") << "DATUM" << "2001-02-03" << "03.02.2001" << "2001-02-03";
-        QTest::newRow("no date") << "DATUM" << "" << "" << "";
+        QTest::newRow("whole") << "CISLO"
+                               << "99999"
+                               << "99999"
+                               << "99999";
+        QTest::newRow("comma") << "CISLO"
+                               << "12,75"
+                               << "12,75"
+                               << "12.75";
+        QTest::newRow("point") << "DELKA"
+                               << "12.5"
+                               << "12,5"
+                               << "12.5";
+        QTest::newRow("four decimals") << "CISLO"
+                                       << ",1234"
+                                       << "0,1234"
+                                       << "0.1234";
+        QTest::newRow("negative") << "CISLO"
+                                  << "-9999"
+                                  << "-9999"
+                                  << "-9999";
+        QTest::newRow("trailing zeros") << "C1"
+                                        << "3,40"
+                                        << "3,4"
+                                        << "3.4";
+        QTest::newRow("empty") << "C1"
+                               << ""
+                               << ""
+                               << "";
+        QTest::newRow("blank") << "DELKA"
+                               << "  "
+                               << ""
+                               << "";
+        QTest::newRow("total") << "CELKEM"
+                               << "350,75"
+                               << "350,75"
+                               << "350.75";
+        QTest::newRow("date") << "DATUM1"
+                              << "9.12.2026"
+                              << "09.12.2026"
+                              << "2026-12-09";
+        QTest::newRow("iso date") << "DATUM"
+                                  << "2001-02-03"
+                                  << "03.02.2001"
+                                  << "2001-02-03";
+        QTest::newRow("no date") << "DATUM"
+                                 << ""
+                                 << ""
+                                 << "";
     }
 
     void numbersInDisplayForm()
@@ -292,14 +328,21 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("too large") << "CISLO" << "12345678901";
-        QTest::newRow("too many decimals") << "C1" << "3,456";
-        QTest::newRow("not a number") << "DELKA" << "abc";
-        QTest::newRow("two separators") << "DELKA" << "1,2,3";
-        QTest::newRow("bad date") << "DATUM1" << "31.02.2020";
+        QTest::newRow("too large") << "CISLO"
+                                   << "12345678901";
+        QTest::newRow("too many decimals") << "C1"
+                                           << "3,456";
+        QTest::newRow("not a number") << "DELKA"
+                                      << "abc";
+        QTest::newRow("two separators") << "DELKA"
+                                        << "1,2,3";
+        QTest::newRow("bad date") << "DATUM1"
+                                  << "31.02.2020";
         QTest::newRow("text too long") << "NAZEV" << QString(51, 'x');
-        QTest::newRow("not in code page") << "NAZEV" << "Smile \u263A";
-        QTest::newRow("unknown field") << "NEZNAME" << "1";
+        QTest::newRow("not in code page") << "NAZEV"
+                                          << "Smile \u263A";
+        QTest::newRow("unknown field") << "NEZNAME"
+                                       << "1";
     }
 
     void refusedValuesChangeNothing()
@@ -340,8 +383,8 @@ private slots:
         QTest::newRow("kind and genre") << "DRUH = 'LP' and ZANR = 'Rock'" << QStringList{"5"};
         QTest::newRow("case-sensitive") << "DRUH = 'lp'" << QStringList{};
         QTest::newRow("trailing blanks") << "NAZEV = 'Rock''n''roll   '" << QStringList{"3"};
-        QTest::newRow("doubled apostrophe") << filterTerm("NAZEV", "Rock'n'roll")
-                                            << QStringList{"3"};
+        QTest::newRow("doubled apostrophe")
+            << filterTerm("NAZEV", "Rock'n'roll") << QStringList{"3"};
         QTest::newRow("lone apostrophes") << "NAZEV = 'Rock'n'roll'" << QStringList{"3"};
         QTest::newRow("apostrophe before and")
             << "NAZEV = 'Rock'n'roll' and DRUH <> ' '" << QStringList{"3"};
@@ -355,16 +398,15 @@ private slots:
         QFETCH(QStringList, numbers);
         TableFixture fixture;
         QList<Row> rows = {carrier("1", "Audio CD", "Alfa", "Alfa"),
-                           carrier("2", "LP", "Beta", "Beta"),
-                           carrier("3", "MC", "Rock'n'roll"), carrier("4", "", "Bez druhu"),
-                           carrier("5", "LP", "Gama", " ")};
+                           carrier("2", "LP", "Beta", "Beta"), carrier("3", "MC", "Rock'n'roll"),
+                           carrier("4", "", "Bez druhu"), carrier("5", "LP", "Gama", " ")};
         rows[4]["ZANR"] = "Rock";
         rows[0]["INTERPRET"] = " Beta";
         fixture.fill(rows);
         TTable table;
         fixture.setUp(table);
         QVERIFY(table.setFilter(filter));
-        table.setFiltered(true);
+        QVERIFY(table.setFiltered(true));
         QVERIFY(table.open());
         QCOMPARE(TableFixture::column(table, "CISLO"), numbers);
     }
@@ -378,7 +420,7 @@ private slots:
         QVERIFY(table.setFilter("DRUH <> ' '"));
         QVERIFY(table.open());
         QCOMPARE(table.recordCount(), 3); // filtering is off until switched on
-        table.setFiltered(true);
+        QVERIFY(table.setFiltered(true));
         QCOMPARE(TableFixture::column(table, "CISLO"), (QStringList{"1", "3"}));
         QVERIFY(table.setFilter("DRUH = 'MC'")); // takes effect at once
         QCOMPARE(TableFixture::column(table, "CISLO"), (QStringList{"3"}));
@@ -387,7 +429,7 @@ private slots:
         QCOMPARE(TableFixture::column(table, "CISLO"), (QStringList{"3"}));
         QVERIFY(!table.setFilter("DRUH = "));
         QCOMPARE(table.filter(), QString("DRUH = 'MC'"));
-        table.setFiltered(false);
+        QVERIFY(table.setFiltered(false));
         QCOMPARE(table.recordCount(), 3);
     }
 
@@ -398,7 +440,7 @@ private slots:
         TTable table;
         fixture.setUp(table);
         QVERIFY(table.setFilter("DRUH = 'LP'"));
-        table.setFiltered(true);
+        QVERIFY(table.setFiltered(true));
         QVERIFY(table.open());
         QVERIFY(TableFixture::append(table, carrier("2", "MC", "B")));
         QCOMPARE(table.recordCount(), 2);
@@ -414,7 +456,7 @@ private slots:
         QCOMPARE(table.fieldText("NAZEV"), QString("Hora"));
         QVERIFY(!table.findKey("25"));
         QCOMPARE(table.fieldText("NAZEV"), QString("Hora")); // position stays
-        table.first();
+        QVERIFY(table.first());
         QVERIFY(!table.gotoKey());
         table.findNearest("25");
         QCOMPARE(table.fieldText("CISLO"), QString("30"));
@@ -429,9 +471,9 @@ private slots:
         QVERIFY(!table.findKey("řeka"));
         table.findNearest("D");
         QCOMPARE(table.fieldText("NAZEV"), QString("Hora"));
-        table.first();
+        QVERIFY(table.first());
         QVERIFY(table.findKey("Cesta"));
-        table.last();
+        QVERIFY(table.last());
         QVERIFY(table.gotoKey());
         QCOMPARE(table.fieldText("NAZEV"), QString("Cesta"));
     }
@@ -441,9 +483,9 @@ private slots:
         TableFixture fixture;
         TTable table;
         QVERIFY(fixture.openFilled(table, threeCarriers()));
-        table.next();
+        QVERIFY(table.next());
         const TTable::Bookmark mark = table.bookmark();
-        table.last();
+        QVERIFY(table.last());
         QVERIFY(table.setIndex("NAZEV"));
         QVERIFY(table.gotoBookmark(mark));
         QCOMPARE(table.fieldText("CISLO"), QString("20"));
@@ -464,11 +506,11 @@ private slots:
         QSignalSpy shown(&source, &TDataSource::dataChanged);
         QVERIFY(table.open());
         QCOMPARE(state.count(), 1);
-        table.next();
+        QVERIFY(table.next());
         QVERIFY(moved.count() >= 2);
         const int before = shown.count();
         source.setEnabled(false);
-        table.next();
+        QVERIFY(table.next());
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("NAZEV", "X"));
         QCOMPARE(shown.count(), before);
@@ -486,15 +528,29 @@ private slots:
         QTest::addColumn<QString>("index");
         QTest::addColumn<QString>("filter");
         const QString carriers = "DRUH <> ' '";
-        QTest::newRow("Table1") << 1 << "AudioS.dbf" << "CISLO" << carriers;
-        QTest::newRow("Table2") << 2 << "Audio1.dbf" << "CISLO" << carriers;
-        QTest::newRow("Table3") << 3 << "Audio2.dbf" << "CISLO" << carriers;
-        QTest::newRow("Table4") << 4 << "Audio3.dbf" << "CISLO" << carriers;
-        QTest::newRow("Table5") << 5 << "AudioI.dbf" << "CISLO" << "";
-        QTest::newRow("Table6") << 6 << "TipyA.dbf" << "" << "";
-        QTest::newRow("Table7") << 7 << "Pujcovna.dbf" << "ID" << "";
-        QTest::newRow("Table8") << 8 << "Adresar1.dbf" << "PRIJMENI" << "";
-        QTest::newRow("Table9") << 9 << "Adresar2.dbf" << "PRIJMENI" << "";
+        QTest::newRow("Table1") << 1 << "AudioS.dbf"
+                                << "CISLO" << carriers;
+        QTest::newRow("Table2") << 2 << "Audio1.dbf"
+                                << "CISLO" << carriers;
+        QTest::newRow("Table3") << 3 << "Audio2.dbf"
+                                << "CISLO" << carriers;
+        QTest::newRow("Table4") << 4 << "Audio3.dbf"
+                                << "CISLO" << carriers;
+        QTest::newRow("Table5") << 5 << "AudioI.dbf"
+                                << "CISLO"
+                                << "";
+        QTest::newRow("Table6") << 6 << "TipyA.dbf"
+                                << ""
+                                << "";
+        QTest::newRow("Table7") << 7 << "Pujcovna.dbf"
+                                << "ID"
+                                << "";
+        QTest::newRow("Table8") << 8 << "Adresar1.dbf"
+                                << "PRIJMENI"
+                                << "";
+        QTest::newRow("Table9") << 9 << "Adresar2.dbf"
+                                << "PRIJMENI"
+                                << "";
     }
 
     void dataModuleTables()

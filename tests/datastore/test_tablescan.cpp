@@ -96,8 +96,8 @@ private slots:
         QVERIFY(table.setIndex("NAZEV"));
         QVERIFY(table.setFilter("DRUH = 'LP'"));
         QVERIFY(table.setFiltered(true));
-        table.next();
-        table.next();
+        QVERIFY(table.next());
+        QVERIFY(table.next());
         QVERIFY(table.edit());
         QVERIFY(table.setFieldText("NAZEV", "Rozepsaný"));
         const TTable::Bookmark mark = table.bookmark();
@@ -135,7 +135,7 @@ private slots:
             table, {{{"CISLO", "7"}, {"DELKA", "74,5"}, {"DATUM", "3.2.2001"}, {"NAZEV", "Léto"}},
                     carrier("8", "LP", "Smazaný"),
                     carrier("9", "LP", "Zbývá")}));
-        table.next();
+        QVERIFY(table.next());
         QVERIFY(table.deleteRecord());
         TableScan scan(fixture.dbfPath(), "", "", QLocale(QLocale::Czech, QLocale::CzechRepublic));
         QCOMPARE(scan.count(), 2);

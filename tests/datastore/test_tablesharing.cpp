@@ -41,12 +41,12 @@ bool appendElsewhere(const QString& path, const QList<Row>& rows)
 void move(TTable& table, const QString& how)
 {
     if (how == "first")
-        table.first();
+        QVERIFY(table.first());
     else if (how == "last")
-        table.last();
+        QVERIFY(table.last());
     else
         while (!table.eof())
-            table.next();
+            QVERIFY(table.next());
 }
 
 } // namespace
@@ -85,7 +85,7 @@ private slots:
         QVERIFY(table.setIndex("NAZEV"));
         QVERIFY(table.setFilter(filter));
         QVERIFY(table.setFiltered(!filter.isEmpty()));
-        table.first();
+        QVERIFY(table.first());
         const QString shown = table.fieldText("NAZEV");
         QVERIFY(appendElsewhere(
             fixture.dbfPath(),
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(fixture.openFilled(table, {carrier("1", "LP", "Hora"), carrier("2", "MC", "Zima"),
                                            carrier("3", "MC", "Cesta")}));
         QVERIFY(table.setIndex("NAZEV"));
-        table.next();
+        QVERIFY(table.next());
         DbfReader reader;
         QVERIFY(reader.open(fixture.dbfPath()));
         if (keptBytes >= 0) {
@@ -138,9 +138,9 @@ private slots:
             QVERIFY(QFile::rename(other.dbfPath(), fixture.dbfPath()));
         }
         table.fieldText("NAZEV");
-        table.next();
-        table.prior();
-        table.first();
+        QVERIFY(table.next());
+        QVERIFY(table.prior());
+        QVERIFY(table.first());
         QCOMPARE(table.recordCount(), records);
         for (const QString& title : TableFixture::column(table, "NAZEV"))
             QVERIFY(QStringList({"Hora", "Zima", "Cesta"}).contains(title));

@@ -18,7 +18,7 @@ inline void openPhysical(TTable& table, const QString& folder, const QString& fi
 {
     table.setDatabaseName(folder);
     table.setTableName(file);
-    table.setIndex(QString());
+    QVERIFY(table.setIndex(QString()));
     QVERIFY(table.open());
 }
 
@@ -47,11 +47,11 @@ inline QStringList column(const QString& folder, const QString& file, const QStr
     TTable table;
     table.setDatabaseName(folder);
     table.setTableName(file);
-    table.setIndex(QString());
+    (void)table.setIndex(QString());
     QStringList values;
     if (!table.open())
         return values;
-    for (table.first(); !table.eof(); table.next()) {
+    for ((void)table.first(); !table.eof(); (void)table.next()) {
         values.append(table.fieldText(field));
         if (table.recNo() == table.recordCount() - 1)
             break;

@@ -50,9 +50,9 @@ public:
         while (scan.next()) {
             if (scan.fieldText(key).isEmpty())
                 continue;
-            target.insert();
+            (void)target.insert();
             for (const char* field : {"CISLO", "DRUH", "NAZEV", "INTERPRET", "ZANR", "A1"})
-                target.setFieldText(field, scan.fieldText(field));
+                (void)target.setFieldText(field, scan.fieldText(field));
             if (!target.post())
                 return false;
         }

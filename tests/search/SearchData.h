@@ -52,7 +52,7 @@ inline QStringList rowsOf(const DatabaseFolder& folder, const QString& table,
     if (!t.setIndex(QString()) || !t.open())
         return {QStringLiteral("<does not open>")};
     QStringList rows;
-    for (t.first(); !t.eof(); t.next()) {
+    for ((void)t.first(); !t.eof(); (void)t.next()) {
         QStringList values;
         for (const QString& field : fields)
             values << t.fieldText(field);

@@ -16,20 +16,22 @@ QString csvField(const QString& value)
 }
 } // namespace
 
-void writeCsv(TTable* table, QTextStream& out)
+Status writeCsv(TTable* table, QTextStream& out)
 {
     const QStringList names = table->fieldNames();
     out << names.join(QLatin1Char(',')) << '\n';
     if (table->isEmpty())
-        return;
-    table->first();
+        return Status::ok();
+    if (Status s = table->first(); !s)
+        return s;
     for (;;) {
         QStringList row;
         for (const QString& name : names)
             row.append(csvField(table->fieldValueText(name)));
         out << row.join(QLatin1Char(',')) << '\n';
-        table->next();
+        if (Status s = table->next(); !s)
+            return s;
         if (table->eof())
-            break;
+            return Status::ok();
     }
 }

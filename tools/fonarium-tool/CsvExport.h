@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Status.h"
+
 class QTextStream;
 class TTable;
 
@@ -7,4 +9,4 @@ class TTable;
 // the field names as the first line. Fields holding a comma, a quote or a line
 // break are quoted. Numbers have a decimal point and dates are yyyy-MM-dd,
 // whatever the user's locale.
-void writeCsv(TTable* table, QTextStream& out);
+Status writeCsv(TTable* table, QTextStream& out);

@@ -103,13 +103,15 @@ int csv(const QStringList& args)
     table.setDatabaseName(folder.dataFolder());
     table.setTableName(args.at(3));
     const TableLayout layout = layouts::forTable(args.at(3).section(QLatin1Char('.'), 0, 0));
-    table.setIndex(args.size() > 4 ? args.at(4) : layout.defaultIndex);
+    if (Status s = table.setIndex(args.size() > 4 ? args.at(4) : layout.defaultIndex); !s)
+        return fail(s);
     if (Status s = table.open(); !s)
         return fail(s);
     for (const QString& warning : table.warnings())
         QTextStream(stderr) << warning << '\n';
     QTextStream out(stdout);
-    writeCsv(&table, out);
+    if (Status s = writeCsv(&table, out); !s)
+        return fail(s);
     return 0;
 }
 

@@ -350,7 +350,7 @@ void TZaznamEditor::typed(const FieldBinding::Link& link)
     if (m_loading || !isEditing() || !t || !t->isEditing())
         return;
     // A text that does not convert yet stays in its editor; saving reports it.
-    m_binding.store(*t, link);
+    (void)m_binding.store(*t, link);
 }
 
 void TZaznamEditor::textChanged()

@@ -288,18 +288,20 @@ void TVypujcniKarta::selectRegister(const QString& id) const
     if (!reg || reg->isEditing())
         return;
     reg->close();
-    reg->setFilter(QStringLiteral("PROGRAM = '%1'").arg(programCode()));
-    reg->setFiltered(true);
-    reg->setIndex(QStringLiteral("ID"));
-    if (reg->open() && reg->first())
-        reg->findKey(id);
+    // Only a view for others: where it cannot be set, it is left as it is.
+    if (reg->setFilter(QStringLiteral("PROGRAM = '%1'").arg(programCode())) &&
+        reg->setFiltered(true) && reg->setIndex(QStringLiteral("ID")) && reg->open() &&
+        reg->first())
+        (void)reg->findKey(id);
 }
 
 void TVypujcniKarta::carrierChanged()
 {
     // Another carrier in front while the card only shows: show its card.
-    if (!m_busy && (m_stav == Stav::Prazdna || m_stav == Stav::Pujcena))
-        reload();
+    if (!m_busy && (m_stav == Stav::Prazdna || m_stav == Stav::Pujcena)) {
+        if (Status s = reload(); !s)
+            m_sluzby.reportError(s);
+    }
 }
 
 void TVypujcniKarta::run(Status (TVypujcniKarta::*command)())
@@ -364,7 +366,8 @@ Status TVypujcniKarta::save()
         return s;
     if (Status s = reg.store(loan); !s) {
         // No card, no mark: the carrier goes back to what it was.
-        m_editor->storeLoanMark(wasLent);
+        if (Status back = m_editor->storeLoanMark(wasLent); !back)
+            return Status::error(s.message() + QLatin1Char(' ') + back.message(), s.detail());
         return s;
     }
     display(loan);
@@ -390,7 +393,8 @@ Status TVypujcniKarta::returnCarrier()
         return s;
     if (Status s = m_editor->storeLoanMark(false); !s) {
         // The loan stands until the carrier can be marked returned.
-        reg.store(*old);
+        if (Status back = reg.store(*old); !back)
+            return Status::error(s.message() + QLatin1Char(' ') + back.message(), s.detail());
         return s;
     }
     QList<AddressLinks::Change> changes;
@@ -420,7 +424,8 @@ AddressLinks::Result TVypujcniKarta::link(const QList<AddressLinks::Change>& cha
     progress->setText(text);
     AddressLinks::Result result;
     // The window closes on every path, a book that cannot be written included.
-    progress->run([&] {
+    // The result tells more than the status the window closes with.
+    (void)progress->run([&] {
         const auto moved = [progress](int position) { progress->setProgress(position); };
         result = AddressLinks(dataFolder(), m_window->slot()).update(changes, moved);
         return result.status();

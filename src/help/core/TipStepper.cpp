@@ -33,7 +33,7 @@ bool TipStepper::open()
     }
     // A damaged file leaves the table closed, which reads as "no tips".
     if (!m_table->isActive())
-        m_table->open();
+        (void)m_table->open();
     return isAvailable();
 }
 
@@ -56,10 +56,11 @@ void TipStepper::previous()
 {
     if (!isAvailable())
         return;
+    // A step the table refuses leaves the tip that is shown.
     if (m_table->bof())
-        m_table->last();
+        (void)m_table->last();
     else
-        m_table->prior();
+        (void)m_table->prior();
 }
 
 void TipStepper::next()
@@ -67,9 +68,9 @@ void TipStepper::next()
     if (!isAvailable())
         return;
     if (m_table->eof())
-        m_table->first();
+        (void)m_table->first();
     else
-        m_table->next();
+        (void)m_table->next();
 }
 
 void TipStepper::followTable()

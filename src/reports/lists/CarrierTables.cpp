@@ -6,8 +6,9 @@
 
 namespace lists {
 
-void restoreCarrierTables(TDataModule1& data, const QString& kindItem, bool kindFilter)
+Status restoreCarrierTables(TDataModule1& data, const QString& kindItem, bool kindFilter)
 {
+    Status first;
     const bool filter = kindFilter && kindItem != QLatin1String("NO5");
     const QString expression = KindChoice::filterOf(kindItem);
     for (int slot = 1; slot <= 4; ++slot) {
@@ -15,15 +16,21 @@ void restoreCarrierTables(TDataModule1& data, const QString& kindItem, bool kind
         if (!table || table->isEditing())
             continue;
         const TTable::Bookmark shown = table->bookmark();
-        table->setIndex(QStringLiteral("CISLO"));
-        if (filter && !expression.isEmpty()) {
-            table->setFiltered(false);
-            table->setFilter(expression);
-            table->setFiltered(true);
+        Status s = table->setIndex(QStringLiteral("CISLO"));
+        if (s && filter && !expression.isEmpty()) {
+            s = table->setFiltered(false);
+            if (s)
+                s = table->setFilter(expression);
+            if (s)
+                s = table->setFiltered(true);
         }
-        if (table->isActive() && !table->gotoBookmark(shown))
-            table->first();
+        if (s && table->isActive() && !table->gotoBookmark(shown))
+            s = table->first();
+        // One table that cannot be put back does not keep the others as they are.
+        if (!s && first)
+            first = s;
     }
+    return first;
 }
 
 } // namespace lists

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Status.h"
+
 class QString;
 class TDataModule1;
 
@@ -10,6 +12,6 @@ namespace lists {
 // (MP3 discs leave the filters as they are). A table that shows a carrier
 // keeps it where it is still shown; one being edited is left alone, so that
 // no typed change is lost.
-void restoreCarrierTables(TDataModule1& data, const QString& kindItem, bool kindFilter);
+Status restoreCarrierTables(TDataModule1& data, const QString& kindItem, bool kindFilter);
 
 } // namespace lists

@@ -124,5 +124,8 @@ void TAbecedaDialog::runSelected(const QString& title, bool full, QChar mode)
 
 void TAbecedaDialog::restoreTables(bool kindFilter)
 {
-    lists::restoreCarrierTables(*sluzby().dataModule(), sluzby().kindChoice().item(), kindFilter);
+    if (Status s = lists::restoreCarrierTables(*sluzby().dataModule(), sluzby().kindChoice().item(),
+                                               kindFilter);
+        !s)
+        sluzby().reportError(s);
 }

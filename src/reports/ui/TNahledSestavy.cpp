@@ -257,8 +257,10 @@ void TNahledSestavy::editOffset()
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
-    if (dialog.exec() == QDialog::Accepted)
-        PrinterOffset::write(m_programIni, printer, QPointF(x->value(), y->value()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (Status s = PrinterOffset::write(m_programIni, printer, QPointF(x->value(), y->value())); !s)
+        QMessageBox::warning(this, windowTitle(), s.message());
 }
 
 void TNahledSestavy::keyPressEvent(QKeyEvent* event)

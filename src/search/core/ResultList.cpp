@@ -64,7 +64,8 @@ Status showCarrier(TTable& table, const QString& code, const ResultTree::Target&
         !key.isEmpty() &&
         findUnder(table, byNumber ? QStringLiteral("CISLO") : QStringLiteral("NAZEV"), key);
     // Back under the window's own index; setIndex keeps the record it stands on.
-    table.setIndex(index);
+    if (Status back = table.setIndex(index); !back)
+        return back;
     if (found)
         return Status::ok();
     table.gotoBookmark(before);
