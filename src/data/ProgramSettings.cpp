@@ -37,14 +37,17 @@ Status ProgramSettings::setDatabaseOpen(int slot, bool open) const
     return m_ini.writeString(kOpen, openKey(slot), flag(open));
 }
 
-bool ProgramSettings::isSearchTableCurrent(SearchBuild build) const
+int ProgramSettings::searchCopy(SearchBuild build) const
 {
-    return m_ini.readString(kCheck, searchKey(build)) == QLatin1String("1");
+    const QString value = m_ini.readString(kCheck, searchKey(build));
+    bool ok = false;
+    const int slot = value.toInt(&ok);
+    return ok && slot >= 1 && slot <= 4 && value == QString::number(slot) ? slot : 0;
 }
 
-Status ProgramSettings::setSearchTableCurrent(SearchBuild build, bool current) const
+Status ProgramSettings::setSearchCopy(SearchBuild build, int slot) const
 {
-    return m_ini.writeString(kCheck, searchKey(build), flag(current));
+    return m_ini.writeInteger(kCheck, searchKey(build), slot >= 1 && slot <= 4 ? slot : 0);
 }
 
 QString ProgramSettings::picturePath() const
@@ -76,9 +79,9 @@ Status ProgramSettings::resetRunKeys() const
     };
     for (int slot = 1; slot <= 4; ++slot)
         keep(setDatabaseOpen(slot, false));
-    keep(setSearchTableCurrent(SearchBuild::Pomocna, false));
+    keep(setSearchCopy(SearchBuild::Pomocna, 0));
     keep(setPicturePath(QString()));
     keep(m_ini.writeString(kCheck, QStringLiteral("Tipy"), flag(false)));
-    keep(setSearchTableCurrent(SearchBuild::Pomocna1, false));
+    keep(setSearchCopy(SearchBuild::Pomocna1, 0));
     return first;
 }

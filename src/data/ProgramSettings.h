@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// The program INI file by what its keys mean: which databases are open, whether
-// the auxiliary search table is current for either build, the chosen picture
+// The program INI file by what its keys mean: which databases are open, which
+// database the auxiliary search table holds a copy of, the chosen picture
 // and the shown bars. The file is read and written on every call, byte for
 // byte as IniFile keeps it; flags are written as "1" and "0".
 class ProgramSettings final
@@ -27,9 +27,10 @@ public:
     bool isDatabaseOpen(int slot) const;
     [[nodiscard]] Status setDatabaseOpen(int slot, bool open) const;
 
-    // Kontrola/Pomocna and Kontrola/Pomocna1.
-    bool isSearchTableCurrent(SearchBuild build) const;
-    [[nodiscard]] Status setSearchTableCurrent(SearchBuild build, bool current) const;
+    // Kontrola/Pomocna and Kontrola/Pomocna1: the slot 1-4 whose copy the
+    // auxiliary table holds in that shape, 0 for none; anything else reads as 0.
+    int searchCopy(SearchBuild build) const;
+    [[nodiscard]] Status setSearchCopy(SearchBuild build, int slot) const;
 
     // Obrazek/Obrazek: the picture chosen for the front labels, empty for none.
     QString picturePath() const;

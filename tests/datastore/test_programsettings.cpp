@@ -19,6 +19,7 @@ private slots:
 
     void flagsAreOneAndZero_data();
     void flagsAreOneAndZero();
+    void searchCopyIsASlot();
     void resetLeavesTheRestAsItWas();
     void unwritableFileIsReported();
 
@@ -48,10 +49,6 @@ void TestProgramSettings::flagsAreOneAndZero_data()
                                    << "Databaze1" << 1;
     QTest::newRow("open optional 3") << "Otevreni"
                                      << "Databaze4" << 4;
-    QTest::newRow("search build") << "Kontrola"
-                                  << "Pomocna" << 10;
-    QTest::newRow("second search build") << "Kontrola"
-                                         << "Pomocna1" << 11;
     QTest::newRow("bar") << "Zobrazit"
                          << "PanelOutlook" << 20;
 }
@@ -65,20 +62,11 @@ void TestProgramSettings::flagsAreOneAndZero()
     const auto set = [&](bool on) {
         if (which < 10)
             return settings.setDatabaseOpen(which, on);
-        if (which < 20)
-            return settings.setSearchTableCurrent(which == 10
-                                                      ? ProgramSettings::SearchBuild::Pomocna
-                                                      : ProgramSettings::SearchBuild::Pomocna1,
-                                                  on);
         return settings.setViewShown(key, on);
     };
     const auto get = [&] {
         if (which < 10)
             return settings.isDatabaseOpen(which);
-        if (which < 20)
-            return settings.isSearchTableCurrent(which == 10
-                                                     ? ProgramSettings::SearchBuild::Pomocna
-                                                     : ProgramSettings::SearchBuild::Pomocna1);
         return settings.isViewShown(key);
     };
     QVERIFY(!get());
@@ -91,6 +79,22 @@ void TestProgramSettings::flagsAreOneAndZero()
     // Anything but "1" is off, as the program has always read it.
     QVERIFY(IniFile(path()).writeString(section, key, QStringLiteral("ano")));
     QVERIFY(!get());
+}
+
+// Which database the copy holds, not a flag: "2" is the second slot, and
+// anything that names no slot is none.
+void TestProgramSettings::searchCopyIsASlot()
+{
+    const ProgramSettings settings(path());
+    const auto copy = ProgramSettings::SearchBuild::Pomocna1;
+    QVERIFY(settings.setSearchCopy(copy, 2));
+    QCOMPARE(IniFile(path()).readString("Kontrola", "Pomocna1"), QStringLiteral("2"));
+    QCOMPARE(settings.searchCopy(copy), 2);
+    QCOMPARE(settings.searchCopy(ProgramSettings::SearchBuild::Pomocna), 0);
+    for (const char* odd : {"5", "ano", "-1", ""}) {
+        QVERIFY(IniFile(path()).writeString("Kontrola", "Pomocna1", QString::fromLatin1(odd)));
+        QCOMPARE(settings.searchCopy(copy), 0);
+    }
 }
 
 void TestProgramSettings::resetLeavesTheRestAsItWas()

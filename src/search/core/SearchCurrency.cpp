@@ -1,11 +1,15 @@
 #include "SearchCurrency.h"
 
-#include "IniFile.h"
+#include "ProgramSettings.h"
 
 namespace search {
 namespace {
-const QString kSection = QStringLiteral("Kontrola");
+ProgramSettings::SearchBuild buildOf(Shape shape)
+{
+    return shape == Shape::PerCarrier ? ProgramSettings::SearchBuild::Pomocna
+                                      : ProgramSettings::SearchBuild::Pomocna1;
 }
+} // namespace
 
 SearchCurrency::SearchCurrency(QString programIniPath) : m_path(std::move(programIniPath)) {}
 
@@ -14,19 +18,19 @@ QString SearchCurrency::keyOf(Shape shape)
     return shape == Shape::PerCarrier ? QStringLiteral("Pomocna") : QStringLiteral("Pomocna1");
 }
 
-QString SearchCurrency::value(Shape shape) const
+int SearchCurrency::slot(Shape shape) const
 {
-    return IniFile(m_path).readString(kSection, keyOf(shape));
+    return ProgramSettings(m_path).searchCopy(buildOf(shape));
 }
 
 bool SearchCurrency::isCurrent(Shape shape, int slot) const
 {
-    return slot >= 1 && slot <= 4 && value(shape) == QString::number(slot);
+    return slot >= 1 && slot <= 4 && this->slot(shape) == slot;
 }
 
 Status SearchCurrency::write(Shape shape, int value) const
 {
-    return IniFile(m_path).writeInteger(kSection, keyOf(shape), value);
+    return ProgramSettings(m_path).setSearchCopy(buildOf(shape), value);
 }
 
 Status SearchCurrency::beginBuild() const

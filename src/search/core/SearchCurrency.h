@@ -20,7 +20,8 @@ public:
 
     // A missing key is never current.
     bool isCurrent(Shape shape, int slot) const;
-    QString value(Shape shape) const;
+    // The slot whose copy the table holds in that shape, 0 for none.
+    int slot(Shape shape) const;
 
     // Before a build overwrites the table neither copy can be trusted; if the
     // build fails, both stay so.
