@@ -8,11 +8,11 @@
 // --memory <0|1> <carriers>, which writes the short or full list and reports its own
 // /proc/self/smaps_rollup while the prepared list is still held.
 
-#include "CarrierGenerator.h"
 #include "MemoryRollup.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "ReportPainter.h"
+#include "SampleCollection.h"
 #include "TNahledSestavy.h"
 #include "TTable.h"
 #include "TTiskAbecedaDialog.h"
@@ -31,30 +31,9 @@ namespace {
 
 constexpr int kCarriers = 20000;
 
-struct Collection
+SampleCollection& collection()
 {
-    QTemporaryDir dir;
-    QString path;
-};
-
-Collection& collection()
-{
-    static Collection c = [] {
-        Collection made;
-        if (!programlayout::layOut(made.dir.path()))
-            std::abort();
-        TTable carriers;
-        carriers.setDatabaseName(ProgramFolder(made.dir.path()).dataFolder());
-        carriers.setTableName(QStringLiteral("AudioS.dbf"));
-        if (!carriers.open())
-            std::abort();
-        const Status s =
-            CarrierGenerator(2000).fill(&carriers, nullptr, QStringLiteral("AS"), 1, kCarriers);
-        if (!s)
-            std::fprintf(stderr, "%s\n", qPrintable(s.toString()));
-        made.path = carriers.filePath();
-        return made;
-    }();
+    static SampleCollection c(kCarriers);
     return c;
 }
 
@@ -88,7 +67,7 @@ int listToPdf(TTiskAbecedaDialog& list, const QString& carriers, const QString& 
 
 void BM_AlphabeticalListRead(benchmark::State& state)
 {
-    const QString path = collection().path;
+    const QString path = collection().sourcePath;
     TTiskAbecedaDialog list;
     for (auto _ : state) {
         if (!list.load(path, {}, TTiskAbecedaDialog::Variant::Full))
@@ -105,7 +84,7 @@ void BM_AlphabeticalListToPdf(benchmark::State& state)
     const QString pdf = pdfPath(dir, full);
     int pages = 0;
     for (auto _ : state) {
-        pages = listToPdf(list, collection().path, pdf, full);
+        pages = listToPdf(list, collection().sourcePath, pdf, full);
         if (pages <= 0)
             state.SkipWithError("list not written");
     }
@@ -117,7 +96,7 @@ void BM_AlphabeticalListPreviewFirstPage(benchmark::State& state)
 {
     TTiskAbecedaDialog list;
     for (auto _ : state) {
-        if (!list.load(collection().path, {}, variantOf(state.range(0) != 0))) {
+        if (!list.load(collection().sourcePath, {}, variantOf(state.range(0) != 0))) {
             state.SkipWithError("carriers not read");
             break;
         }
@@ -152,7 +131,7 @@ int measureMemory(bool full, const QString& carriers)
 
 void BM_AlphabeticalListMemory(benchmark::State& state)
 {
-    const QString carriers = collection().path;
+    const QString carriers = collection().sourcePath;
     for (auto _ : state) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),

@@ -3,10 +3,10 @@
 // collection is built once into a temporary program folder.
 #include "AuxiliaryBuild.h"
 #include "BulkWriter.h"
-#include "CarrierGenerator.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "ResultList.h"
+#include "SampleCollection.h"
 #include "TTable.h"
 #include "TableLayout.h"
 
@@ -21,33 +21,11 @@ namespace {
 
 constexpr int kCarriers = 20000;
 
-struct Collection
-{
-    QTemporaryDir dir;
-    QString dataFolder;
-    QString sourcePath;
-};
+using Collection = SampleCollection;
 
 Collection& collection()
 {
-    static Collection c = [] {
-        Collection made;
-        if (!programlayout::layOut(made.dir.path()))
-            std::abort();
-        made.dataFolder = ProgramFolder(made.dir.path()).dataFolder();
-        TTable carriers;
-        carriers.setDatabaseName(made.dataFolder);
-        carriers.setTableName(QStringLiteral("AudioS.dbf"));
-        (void)carriers.setIndex(QStringLiteral("CISLO"));
-        if (!carriers.open())
-            std::abort();
-        const Status s =
-            CarrierGenerator(2000).fill(&carriers, nullptr, QStringLiteral("AS"), 1, kCarriers);
-        if (!s)
-            std::fprintf(stderr, "%s\n", qPrintable(s.toString()));
-        made.sourcePath = carriers.filePath();
-        return made;
-    }();
+    static Collection c(kCarriers);
     return c;
 }
 

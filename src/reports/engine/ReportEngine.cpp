@@ -48,8 +48,8 @@ public:
 private:
     const QFontMetricsF& metrics(const FontSpec& font)
     {
-        for (const auto& [spec, metrics] : m_metrics) {
-            if (spec == font)
+        for (const auto& [known, metrics] : m_metrics) {
+            if (known == font)
                 return metrics;
         }
         m_metrics.emplace_back(font, QFontMetricsF(font.toFont(), &m_device));

@@ -28,13 +28,13 @@ QPageLayout pageLayoutOf(const PagedReport& report)
 class FontCache final
 {
 public:
-    const QFont& font(const FontSpec& spec)
+    const QFont& font(const FontSpec& wanted)
     {
         for (const auto& [known, font] : m_fonts) {
-            if (known == spec)
+            if (known == wanted)
                 return font;
         }
-        m_fonts.emplace_back(spec, spec.toFont());
+        m_fonts.emplace_back(wanted, wanted.toFont());
         return m_fonts.back().second;
     }
 
