@@ -18,13 +18,14 @@ set(FONARIUM_LAYERS
     "fonarium_lists|Gui|fonarium_labels fonarium_reportengine fonarium_data fonarium_services"
     "fonarium_widgets|Widgets|"
     "fonarium_pane|Widgets|"
-    "fonarium_help|Widgets Multimedia|fonarium_balloon fonarium_helpcore fonarium_services fonarium_widgets fonarium_data"
-    "fonarium_dbwindows|Widgets|fonarium_pane fonarium_services fonarium_records fonarium_data fonarium_help fonarium_widgets"
+    "fonarium_balloons|Widgets|fonarium_balloon fonarium_services fonarium_widgets fonarium_data"
+    "fonarium_help|Widgets Multimedia|fonarium_balloons fonarium_helpcore fonarium_services fonarium_widgets fonarium_data"
+    "fonarium_dbwindows|Widgets|fonarium_pane fonarium_services fonarium_records fonarium_data fonarium_balloons fonarium_widgets"
     "fonarium_editor|Widgets|fonarium_pane fonarium_records fonarium_data fonarium_widgets"
     "fonarium_loancard|Widgets|fonarium_loans fonarium_pane fonarium_editor fonarium_dbwindows"
-    "fonarium_search|Widgets|fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_help fonarium_widgets"
-    "fonarium_reports|Widgets PrintSupport|fonarium_lists fonarium_labels fonarium_reportengine fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_editor fonarium_help fonarium_widgets fonarium_data"
-    "fonarium_app|Widgets PrintSupport Svg Network|fonarium_data fonarium_dbwindows fonarium_editor fonarium_loancard fonarium_records fonarium_search fonarium_reports fonarium_help fonarium_services fonarium_widgets"
+    "fonarium_search|Widgets|fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_balloons fonarium_widgets"
+    "fonarium_reports|Widgets PrintSupport|fonarium_lists fonarium_labels fonarium_reportengine fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_editor fonarium_balloons fonarium_widgets fonarium_data"
+    "fonarium_app|Widgets PrintSupport Svg Network|fonarium_data fonarium_dbwindows fonarium_editor fonarium_loancard fonarium_records fonarium_search fonarium_reports fonarium_help fonarium_balloons fonarium_services fonarium_widgets"
 )
 
 # The libraries of ours built under `dir`, into `out`.

@@ -20,7 +20,7 @@ const QString kListHeading = QStringLiteral("Seznam témat nápovědy");
 } // namespace
 
 TNapovedaDialog::TNapovedaDialog(HlavniSluzby& sluzby, QWidget* parent)
-    : TBalloonDialog(sluzby, QSize(250, 343), parent)
+    : TBalloonDialog(sluzby, QSize(250, 343), parent), m_guard(sluzby, QStringLiteral("SBO8"))
 {
     setObjectName(QStringLiteral("NapovedaDialog"));
     setWindowTitle(QStringLiteral("Nápověda"));
@@ -148,10 +148,7 @@ void TNapovedaDialog::showEvent(QShowEvent* event)
     TBalloonDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    sluzby().setIndicator(QStringLiteral("SBO10"), false);
-    sluzby().setIndicator(QStringLiteral("SBO8"), true);
-    sluzby().setMainEnabled(false);
-    sluzby().setAssistantEnabled(false);
+    m_guard.enter();
 }
 
 void TNapovedaDialog::hideEvent(QHideEvent* event)
@@ -159,8 +156,5 @@ void TNapovedaDialog::hideEvent(QHideEvent* event)
     TBalloonDialog::hideEvent(event);
     if (event->spontaneous())
         return;
-    sluzby().setIndicator(QStringLiteral("SBO8"), false);
-    sluzby().setIndicator(QStringLiteral("SBO10"), sluzby().activeDatabaseSlot() != 0);
-    sluzby().setMainEnabled(true);
-    sluzby().setAssistantEnabled(true);
+    m_guard.leave();
 }

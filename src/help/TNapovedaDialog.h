@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogGuard.h"
 #include "TBalloonDialog.h"
 
 class QLabel;
@@ -39,6 +40,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The help indicator SBO8 stands while the balloon is up.
+    DialogGuard m_guard;
     void createTexts();
     void createTopicList();
     void createCommands();

@@ -22,7 +22,7 @@ const QString kUvitani = QStringLiteral("Uvitani");
 } // namespace
 
 TUvitaniDialog::TUvitaniDialog(HlavniSluzby& sluzby, QWidget* parent)
-    : TBalloonDialog(sluzby, QSize(389, 140), parent)
+    : TBalloonDialog(sluzby, QSize(389, 140), parent), m_guard(sluzby, QStringLiteral("SBO8"))
 {
     setObjectName(QStringLiteral("UvitaniDialog"));
     setWindowTitle(QStringLiteral("Vítejte"));
@@ -114,10 +114,7 @@ void TUvitaniDialog::showEvent(QShowEvent* event)
     if (IniFile(sluzby().programFolder().suiteIniPath()).readString(kNastaveni, kUvitani) ==
         QStringLiteral("1"))
         m_checkBox->setChecked(true);
-    sluzby().setIndicator(QStringLiteral("SBO10"), false);
-    sluzby().setIndicator(QStringLiteral("SBO8"), true);
-    sluzby().setMainEnabled(false);
-    sluzby().setAssistantEnabled(false);
+    m_guard.enter();
 }
 
 void TUvitaniDialog::hideEvent(QHideEvent* event)
@@ -127,10 +124,7 @@ void TUvitaniDialog::hideEvent(QHideEvent* event)
         return;
     // However the balloon is left, the box keeps what the user made of it.
     saveCheckBox();
-    sluzby().setIndicator(QStringLiteral("SBO8"), false);
-    sluzby().setIndicator(QStringLiteral("SBO10"), sluzby().activeDatabaseSlot() != 0);
-    sluzby().setMainEnabled(true);
-    sluzby().setAssistantEnabled(true);
+    m_guard.leave();
 }
 
 void TUvitaniDialog::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogGuard.h"
 #include "TBalloonDialog.h"
 
 class QCheckBox;
@@ -31,6 +32,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The help indicator SBO8 stands while the balloon is up.
+    DialogGuard m_guard;
     void createGreeting();
     void createCommands();
     void createCheckBox();
