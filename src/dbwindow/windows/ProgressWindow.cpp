@@ -1,16 +1,18 @@
 #include "ProgressWindow.h"
 
-#include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "TGradientPruh.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace {
 const QColor kGround(0xff, 0xff, 0xe0);
@@ -18,6 +20,7 @@ const QColor kFrame(0x80, 0x80, 0x80);
 constexpr int kTextHeight = 18;
 constexpr int kBarHeight = 14;
 constexpr int kBottom = 12;
+constexpr int kExposeWait = 500; // milliseconds
 } // namespace
 
 ProgressWindow::ProgressWindow(HlavniSluzby& sluzby, Setup setup)
@@ -49,12 +52,16 @@ void ProgressWindow::createContents()
 {
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("Label2"));
-    m_text->setFont(classicFont(true));
-    m_text->setAlignment(Qt::AlignCenter);
-    m_text->setGeometry(10, contentTop(), width() - 20, kTextHeight);
+    m_text->setFont(m_setup.textFont);
+    m_text->setAlignment(m_setup.textAlignment);
+    m_text->setGeometry(m_setup.textBox.isEmpty()
+                            ? QRect(10, contentTop(), width() - 20, kTextHeight)
+                            : m_setup.textBox);
     m_indikator = new TGradientPruh(kGround, kFrame, this);
     m_indikator->setObjectName(QStringLiteral("Indikator"));
-    m_indikator->setGeometry(14, height() - kBottom - kBarHeight, width() - 28, kBarHeight);
+    m_indikator->setGeometry(m_setup.barBox.isEmpty() ? QRect(14, height() - kBottom - kBarHeight,
+                                                              width() - 28, kBarHeight)
+                                                      : m_setup.barBox);
 }
 
 int ProgressWindow::contentTop() const
@@ -72,18 +79,47 @@ QString ProgressWindow::text() const
     return m_text->text();
 }
 
+// The work runs on this thread and keeps the event loop waiting, so the
+// window is put on the screen before the work starts.
 void ProgressWindow::start()
 {
     started();
     show();
     raise();
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < kExposeWait)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kExposeWait);
     repaint();
+}
+
+void ProgressWindow::catchUp()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void ProgressWindow::setProgress(int value)
 {
-    m_indikator->setValue(value);
+    m_indikator->setValue(qBound(0, value, m_indikator->maximum()));
+    const int span = m_indikator->maximum();
+    const int fill = span > 0 ? int(qint64(m_indikator->width()) * m_indikator->value() / span) : 0;
+    if (fill == m_paintedFill)
+        return;
+    m_paintedFill = fill;
     m_indikator->repaint();
+    catchUp();
+}
+
+void ProgressWindow::setMaximum(int maximum)
+{
+    m_indikator->setMaximum(qMax(0, maximum));
+    m_paintedFill = -1;
+    setProgress(m_indikator->value());
+}
+
+int ProgressWindow::maximum() const
+{
+    return m_indikator->maximum();
 }
 
 int ProgressWindow::progress() const
@@ -96,8 +132,11 @@ void ProgressWindow::nextPhase()
     if (m_phase + 1 >= m_setup.phases.size())
         return;
     const Phase& next = m_setup.phases.at(++m_phase);
-    if (!next.text.isEmpty())
+    if (!next.text.isEmpty()) {
         setText(next.text);
+        m_text->repaint();
+        m_paintedFill = -1;
+    }
     setProgress(next.position);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogGuard.h"
+#include "DialogLook.h"
 #include "Status.h"
 
 #include <QList>
@@ -13,8 +14,8 @@ class QLabel;
 class TGradientPruh;
 
 // A small frameless window that shows how far a long piece of work has got:
-// a text and a bar from 0 to 100 that steps through the positions of the
-// work's phases. While it is up, its indicator stands in the status bar and
+// a text and a bar that steps through the positions of the work's phases, or
+// follows a count of steps. While it is up, its indicator stands in the status bar and
 // the main window does not react; it announces itself with its sound and
 // frees itself when it closes. What differs between the progress windows is
 // given to the constructor; a derived window adds its picture above the text.
@@ -36,6 +37,11 @@ public:
         QSize size;
         QList<Phase> phases;
         bool disablesAssistant = false;
+        // Where the text and the bar stand; empty: centred at the bottom.
+        QRect textBox;
+        QRect barBox;
+        QFont textFont = classicFont(true);
+        Qt::Alignment textAlignment = Qt::AlignCenter;
     };
 
     ~ProgressWindow() override;
@@ -46,13 +52,17 @@ public:
     // Shows the window in front and paints it at once: the work that follows
     // keeps the event loop busy.
     void start();
-    // Moves the bar and paints it before the work goes on.
+    // Moves the bar. It is painted, and the window system given the picture,
+    // only when the fill grows by a pixel: a build may take a million steps.
     void setProgress(int value);
     int progress() const;
+    // The bar runs from 0 to 100 unless the work counts its own steps.
+    void setMaximum(int maximum);
+    int maximum() const;
     // The next phase of the work: the bar moves to its position, its text
     // replaces the shown one. Past the last phase nothing moves.
     void nextPhase();
-    int phase() const { return m_phase; }
+    int phaseIndex() const { return m_phase; }
 
     // Closes the window and gives the main window back; more calls do nothing.
     void finish();
@@ -66,6 +76,8 @@ protected:
 
     // Where the text and the bar begin; a derived window paints above it.
     int contentTop() const;
+    // Lets the window system show what was painted; the user's input waits.
+    void catchUp();
     virtual void started() {}
     virtual void stopped() {}
 
@@ -82,5 +94,6 @@ private:
     QLabel* m_text = nullptr;
     TGradientPruh* m_indikator = nullptr;
     int m_phase = -1;
+    int m_paintedFill = -1;
     bool m_finished = false;
 };

@@ -1,19 +1,15 @@
 #pragma once
 
 #include "AuxiliaryBuild.h"
-#include "DialogGuard.h"
+#include "ProgressWindow.h"
 #include "SearchCriteria.h"
 
-#include <QWidget>
-
-class QLabel;
 class QLineEdit;
-class TGradientPruh;
 class TNajitAnimace;
 
 // The small progress window of a build of the auxiliary table: a searching
-// animation, the phase and a bar. It disables the main window from its
-// creation and frees itself when closed. Closing records the copy in the
+// animation, the phase and a bar that counts the build's steps. It disables
+// the main window from its creation and frees itself when closed. Closing records the copy in the
 // program settings: in search mode as the copy of its database, after which
 // the search comes back; in print mode ("Tisk", a report made the copy) as
 // no search copy at all. A window closed after a failed build records
@@ -21,7 +17,7 @@ class TNajitAnimace;
 //
 // The request travels in its fields: Kontrola the builder's top, Kontrola2 the
 // builder's heading, Kontrola3 the slot, Kontrola4 the mode ("Ne" or "Tisk").
-class TInfoNajitDialog : public QWidget, public search::BuildProgress
+class TInfoNajitDialog : public ProgressWindow, public search::BuildProgress
 {
     Q_OBJECT
 
@@ -43,8 +39,6 @@ public:
     void setRequest(const Request& request);
     Request request() const;
 
-    // Shows the window and starts the animation.
-    void start();
     // The build ended: on failure nothing is recorded. Closes the window.
     void finish(bool succeeded);
 
@@ -54,7 +48,6 @@ public:
     void setPosition(int position) override;
 
     QString phase() const;
-    int maximum() const;
     int position() const;
 
 signals:
@@ -64,27 +57,22 @@ signals:
 protected:
     TInfoNajitDialog(HlavniSluzby& sluzby, search::Shape shape, const QString& name);
 
-    void showEvent(QShowEvent* event) override;
+    void started() override;
+    void stopped() override;
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createContents();
     QLineEdit* createField(const QString& name);
     void recordCopy();
-    void catchUp();
 
     HlavniSluzby& m_sluzby;
     search::Shape m_shape;
-    DialogGuard m_guard;
     TNajitAnimace* m_animace = nullptr;
-    QLabel* m_phase = nullptr;
-    TGradientPruh* m_indikator = nullptr;
     QLineEdit* m_top = nullptr;
     QLineEdit* m_heading = nullptr;
     QLineEdit* m_slot = nullptr;
     QLineEdit* m_mode = nullptr;
-    int m_paintedFill = -1;
     bool m_succeeded = false;
     bool m_closed = false;
 };
