@@ -1,5 +1,6 @@
 #include "CommandTable.h"
 
+#include "RecordCommandRules.h"
 #include "TableLayout.h"
 
 #include <QHash>
@@ -39,6 +40,8 @@ const char* const kGenreHints[] = {"Vybere avantgardní muziku",
                                    "Vybere soundtrack",
                                    "Vybere techno"};
 
+using recordrules::RecordCommand;
+
 QList<Command> fixedCommands()
 {
     return {
@@ -49,31 +52,25 @@ QList<Command> fixedCommands()
          "Zobrazí dialog pro práci s volitelnými databázemi"},
         {"MS2", "&Otevřít databázi...", {"Ctrl+O"}, "Zobrazí dialog pro otevření databáze"},
         {"MS3", "&Zavřít", {"Ctrl+F4"}, "Uzavře aktivní okno s databází"},
-        {"MS4", "Ná&hled...", {}, "Zobrazí náhled tiskových sestav"},
+        {"MS4", "Ná&hled...", {}, recordrules::hintOf(RecordCommand::Preview)},
         {"MS9", "N&astavení tiskárny...", {}, "Zobrazí dialog s vlastnostmi tiskárny"},
-        {"MS5", "&Tisk...", {"Ctrl+P"}, "Zobrazí dialog pro výběr tisku jednotlivých sestav"},
+        {"MS5", "&Tisk...", {"Ctrl+P"}, recordrules::hintOf(RecordCommand::Print)},
         {"MS8", "&Konec", {}, "Ukončí program"},
         // Úpravy
-        {"MU1", "&Vyjmout", {"Ctrl+X"}, "Vyjme označený text a uloží ho do schránky"},
-        {"MU2", "&Kopírovat", {"Ctrl+C"}, "Zkopíruje označený text do schránky"},
-        {"MU3", "V&ložit", {"Ctrl+V"}, "Vloží text ze schránky na místo kurzoru"},
-        {"MU4", "Odstranit zázna&m", {"Ctrl+Del"}, "Zruší aktuální záznam ve vybrané databázi"},
-        {"MU5",
-         "&Editovat záznam",
-         {"Ctrl+Ins"},
-         "Umožní editaci aktuálního záznamu ve vybrané databázi"},
-        {"MU6",
-         "&Uložit záznam",
-         {"Return", "Enter"},
-         "Uloží změny aktuálního záznamu ve vybrané databázi"},
-        {"MU9", "Zpět", {}, "Vrátí změny aktuálního záznamu ve vybrané databázi"},
-        {"MU7", "&Najít...", {"Ctrl+F"}, "Vyhledá záznam ve vybrané databázi"},
+        {"MU1", "&Vyjmout", {"Ctrl+X"}, recordrules::hintOf(RecordCommand::Cut)},
+        {"MU2", "&Kopírovat", {"Ctrl+C"}, recordrules::hintOf(RecordCommand::Copy)},
+        {"MU3", "V&ložit", {"Ctrl+V"}, recordrules::hintOf(RecordCommand::Paste)},
+        {"MU4", "Odstranit zázna&m", {"Ctrl+Del"}, recordrules::hintOf(RecordCommand::Delete)},
+        {"MU5", "&Editovat záznam", {"Ctrl+Ins"}, recordrules::hintOf(RecordCommand::Edit)},
+        {"MU6", "&Uložit záznam", {"Return", "Enter"}, recordrules::hintOf(RecordCommand::Save)},
+        {"MU9", "Zpět", {}, recordrules::hintOf(RecordCommand::Undo)},
+        {"MU7", "&Najít...", {"Ctrl+F"}, recordrules::hintOf(RecordCommand::Find)},
         {"MU8", "Přejít n&a", {}, {}},
-        {"PNa1", "&První", {"F5"}, "Zobrazí první záznam vybrané databáze"},
-        {"Pna2", "Př&edchozí", {"F6"}, "Zobrazí předchozí záznam vybrané databáze"},
-        {"PNa3", "&Další", {"F7"}, "Zobrazí následující záznam vybrané databáze"},
-        {"PNa4", "Po&slední", {"F8"}, "Zobrazí poslední záznam vybrané databáze"},
-        {"PNa5", "&Nový záznam", {"Ins"}, "Vytvoří nový záznam ve vybrané databázi"},
+        {"PNa1", "&První", {"F5"}, recordrules::hintOf(RecordCommand::First)},
+        {"Pna2", "Př&edchozí", {"F6"}, recordrules::hintOf(RecordCommand::Previous)},
+        {"PNa3", "&Další", {"F7"}, recordrules::hintOf(RecordCommand::Next)},
+        {"PNa4", "Po&slední", {"F8"}, recordrules::hintOf(RecordCommand::Last)},
+        {"PNa5", "&Nový záznam", {"Ins"}, recordrules::hintOf(RecordCommand::New)},
         // Zobrazit, and its repetition in the bars' pop-up menu
         {"MZ1", "Panely &nástrojů", {}, {}},
         {"PN1", "Standardní", {}, "Zobrazí nebo skryje panel Standardní"},

@@ -1,5 +1,7 @@
 #include "TableLayout.h"
 
+#include "CarrierKind.h"
+
 int TableLayout::fieldIndex(const QString& name) const
 {
     for (int i = 0; i < fields.size(); ++i) {
@@ -50,30 +52,46 @@ IndexTag tagOn(const char* field)
 
 const QStringList& carrierKinds()
 {
-    static const QStringList kinds = {
-        QStringLiteral("Audio CD"), QStringLiteral("Audio MP3 CD"),
-        QStringLiteral("Datové CD"), QStringLiteral("LP"), QStringLiteral("MC"),
-    };
+    static const QStringList kinds = [] {
+        QStringList texts;
+        for (const CarrierKind kind : carrierkind::all)
+            texts.append(carrierkind::text(kind));
+        return texts;
+    }();
     return kinds;
 }
 
 const QStringList& genres()
 {
     static const QStringList list = {
-        QStringLiteral("Avantgardní muzika"), QStringLiteral("Beat"),
-        QStringLiteral("Bez kapely"), QStringLiteral("Black metal"),
-        QStringLiteral("Blues"), QStringLiteral("Country"),
-        QStringLiteral("Dance music"), QStringLiteral("Death metal"),
-        QStringLiteral("Dechovka"), QStringLiteral("Disko"),
-        QStringLiteral("Elektronická muzika"), QStringLiteral("Folk"),
-        QStringLiteral("Hard rock"), QStringLiteral("Heavy metal"),
-        QStringLiteral("Hip-hop"), QStringLiteral("House"),
-        QStringLiteral("Jazz"), QStringLiteral("Klasická hudba"),
-        QStringLiteral("Lidové písně"), QStringLiteral("Mluvené slovo"),
-        QStringLiteral("Oldies"), QStringLiteral("Pop"),
-        QStringLiteral("Punk"), QStringLiteral("Rap"),
-        QStringLiteral("Relaxační hudba"), QStringLiteral("Rock"),
-        QStringLiteral("Rock and Roll"), QStringLiteral("Soundtrack"),
+        QStringLiteral("Avantgardní muzika"),
+        QStringLiteral("Beat"),
+        QStringLiteral("Bez kapely"),
+        QStringLiteral("Black metal"),
+        QStringLiteral("Blues"),
+        QStringLiteral("Country"),
+        QStringLiteral("Dance music"),
+        QStringLiteral("Death metal"),
+        QStringLiteral("Dechovka"),
+        QStringLiteral("Disko"),
+        QStringLiteral("Elektronická muzika"),
+        QStringLiteral("Folk"),
+        QStringLiteral("Hard rock"),
+        QStringLiteral("Heavy metal"),
+        QStringLiteral("Hip-hop"),
+        QStringLiteral("House"),
+        QStringLiteral("Jazz"),
+        QStringLiteral("Klasická hudba"),
+        QStringLiteral("Lidové písně"),
+        QStringLiteral("Mluvené slovo"),
+        QStringLiteral("Oldies"),
+        QStringLiteral("Pop"),
+        QStringLiteral("Punk"),
+        QStringLiteral("Rap"),
+        QStringLiteral("Relaxační hudba"),
+        QStringLiteral("Rock"),
+        QStringLiteral("Rock and Roll"),
+        QStringLiteral("Soundtrack"),
         QStringLiteral("Techno"),
     };
     return list;
@@ -100,10 +118,10 @@ TableLayout carrier(const QString& baseName)
 
     layout.tags = {tagOn("CISLO"), tagOn("NAZEV")};
     if (baseName.compare(QStringLiteral("AudioI"), Qt::CaseInsensitive) == 0) {
-        layout.tags += {tagOn("INTERPRET"), tagOn("DRUH"), tagOn("ZANR"), tagOn("A1"),
-                        tagOn("PUJCENO")};
-        layout.tags.append({QStringLiteral("INTERJMENO"),
-                            {QStringLiteral("INTERPRET"), QStringLiteral("NAZEV")}});
+        layout.tags +=
+            {tagOn("INTERPRET"), tagOn("DRUH"), tagOn("ZANR"), tagOn("A1"), tagOn("PUJCENO")};
+        layout.tags.append(
+            {QStringLiteral("INTERJMENO"), {QStringLiteral("INTERPRET"), QStringLiteral("NAZEV")}});
     }
     layout.defaultIndex = QStringLiteral("CISLO");
     return layout;
@@ -114,10 +132,9 @@ TableLayout loanRegister()
     TableLayout layout;
     layout.baseName = QStringLiteral("Pujcovna");
     layout.fields = {
-        text("JMENO", 50),  text("PRIJMENI", 50), text("ULICE", 50),
-        text("CISLO", 20),  text("OBEC", 50),     number("PSC", 10, 0),
-        text("TELEFON", 20), date("DATUM"),        text("ID", 20),
-        text("PROGRAM", 10),
+        text("JMENO", 50), text("PRIJMENI", 50), text("ULICE", 50),   text("CISLO", 20),
+        text("OBEC", 50),  number("PSC", 10, 0), text("TELEFON", 20), date("DATUM"),
+        text("ID", 20),    text("PROGRAM", 10),
     };
     layout.tags = {tagOn("ID")};
     layout.defaultIndex = QStringLiteral("ID");
@@ -129,18 +146,16 @@ TableLayout addressBook(const QString& baseName)
     TableLayout layout;
     layout.baseName = baseName;
     layout.fields = {
-        text("PRIJMENI", 50), text("JMENO", 50),    text("TITUL", 10),
-        text("ULICE1", 50),   text("ULICE2", 50),   text("CISLO1", 20),
-        text("CISLO2", 20),   text("MESTO1", 50),   text("MESTO2", 50),
-        number("PSC1", 10, 0), number("PSC2", 10, 0), text("STAT1", 50),
-        text("STAT2", 50),    text("TELEFON1", 20), text("TELEFON2", 20),
-        text("MOBIL1", 20),   text("MOBIL2", 20),   text("FAX1", 20),
-        text("FAX2", 20),     text("URL1", 50),     text("URL2", 50),
-        text("EMAIL1", 50),   text("EMAIL2", 50),   text("ZAMESTNANI", 50),
+        text("PRIJMENI", 50),  text("JMENO", 50),     text("TITUL", 10),     text("ULICE1", 50),
+        text("ULICE2", 50),    text("CISLO1", 20),    text("CISLO2", 20),    text("MESTO1", 50),
+        text("MESTO2", 50),    number("PSC1", 10, 0), number("PSC2", 10, 0), text("STAT1", 50),
+        text("STAT2", 50),     text("TELEFON1", 20),  text("TELEFON2", 20),  text("MOBIL1", 20),
+        text("MOBIL2", 20),    text("FAX1", 20),      text("FAX2", 20),      text("URL1", 50),
+        text("URL2", 50),      text("EMAIL1", 50),    text("EMAIL2", 50),    text("ZAMESTNANI", 50),
         text("POZNAMKA", 254),
     };
-    for (const char* mark : {"A1", "A2", "A3", "A4", "B1", "B2", "B3", "B4", "V1", "V2", "V3",
-                             "V4", "P1"})
+    for (const char* mark :
+         {"A1", "A2", "A3", "A4", "B1", "B2", "B3", "B4", "V1", "V2", "V3", "V4", "P1"})
         layout.fields.append(logical(mark));
     layout.fields += {date("DATUM"), text("ZARAZENI", 50), text("INFO", 100)};
     layout.tags = {tagOn("PRIJMENI")};

@@ -1,5 +1,7 @@
 #include "KindLayout.h"
 
+#include "CarrierKind.h"
+
 std::optional<KindLayout> KindLayout::of(const QString& kind)
 {
     const QString title = QStringLiteral("Název skladby");
@@ -7,20 +9,27 @@ std::optional<KindLayout> KindLayout::of(const QString& kind)
     const QString minutes = QStringLiteral("min.");
     if (kind.isEmpty())
         return none();
-    if (kind == QLatin1String("Audio CD"))
+    const auto known = carrierkind::parse(kind);
+    if (!known)
+        return std::nullopt;
+    switch (*known) {
+    case CarrierKind::AudioCd:
         return KindLayout{title, title, time, minutes, false, true, Fill::AudioCd};
-    if (kind == QLatin1String("LP") || kind == QLatin1String("MC"))
+    case CarrierKind::Lp:
+    case CarrierKind::Mc:
         return KindLayout{title + QStringLiteral(" - strana A"),
                           title + QStringLiteral(" - strana B"),
                           time,
                           minutes,
                           false,
                           true,
-                          kind == QLatin1String("MC") ? Fill::Mc : Fill::None};
-    if (kind == QStringLiteral("Datové CD") || kind == QLatin1String("Audio MP3 CD")) {
+                          *known == CarrierKind::Mc ? Fill::Mc : Fill::None};
+    case CarrierKind::DataCd:
+    case CarrierKind::Mp3Cd: {
         const QString file = QStringLiteral("Název souboru/programu");
         return KindLayout{file,  file,      QStringLiteral("Vel."), QStringLiteral("MB"), true,
                           false, Fill::Data};
+    }
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "TZaznamEditor.h"
 
+#include "CarrierKind.h"
 #include "CarrierTotal.h"
 #include "ClipboardMarks.h"
 #include "DialogLook.h"
@@ -570,7 +571,8 @@ Status TZaznamEditor::computeTotal()
     }
     for (int n = 1; n <= TStopyPage::kTracks; ++n) {
         const CarrierTotal::Result one =
-            CarrierTotal::compute(QStringLiteral("Datové CD"), {values.at(n - 1)}, QLocale());
+            CarrierTotal::compute(carrierkind::text(CarrierKind::DataCd), {values.at(n - 1)},
+                                  QLocale());
         if (!one.status) {
             focusEditor(m_tracks->valueEditor(n));
             return Status::error(QStringLiteral("Stopa %1: %2").arg(n).arg(one.status.message()),

@@ -2,36 +2,34 @@
 
 #include <QAction>
 
+using recordrules::RecordCommand;
+
 TZaznamMenu::TZaznamMenu(QWidget* parent) : QMenu(parent)
 {
     setObjectName(QStringLiteral("PopupMenu1"));
     setToolTipsVisible(true);
-    addItems(this,
-             {{"MP0", "Náhled...", "", "Zobrazí náhled tiskových sestav"},
-              {"MP01", "Tisk...", "Ctrl+P", "Zobrazí dialog pro výběr tisku jednotlivých sestav"}});
+    addItems(this, {{"MP0", "Náhled...", "", RecordCommand::Preview},
+                    {"MP01", "Tisk...", "Ctrl+P", RecordCommand::Print}});
     addSeparator();
-    addItems(this, {{"MP1", "Vyjmout", "Ctrl+X", "Vyjme označený text a uloží ho do schránky"},
-                    {"MP2", "Kopírovat", "Ctrl+C", "Zkopíruje označený text do schránky"},
-                    {"MP3", "Vložit", "Ctrl+V", "Vloží text ze schránky na místo kurzoru"}});
+    addItems(this, {{"MP1", "Vyjmout", "Ctrl+X", RecordCommand::Cut},
+                    {"MP2", "Kopírovat", "Ctrl+C", RecordCommand::Copy},
+                    {"MP3", "Vložit", "Ctrl+V", RecordCommand::Paste}});
     addSeparator();
-    addItems(
-        this,
-        {{"MP4", "Odstranit záznam", "Ctrl+Del", "Zruší aktuální záznam ve vybrané databázi"},
-         {"MP5", "Editovat záznam", "Ctrl+Ins",
-          "Umožní editaci aktuálního záznamu ve vybrané databázi"},
-         {"MP6", "Uložit záznam", "Enter", "Uloží změny aktuálního záznamu ve vybrané databázi"},
-         {"MP13", "Zpět", "", "Vrátí změny aktuálního záznamu ve vybrané databázi"}});
+    addItems(this, {{"MP4", "Odstranit záznam", "Ctrl+Del", RecordCommand::Delete},
+                    {"MP5", "Editovat záznam", "Ctrl+Ins", RecordCommand::Edit},
+                    {"MP6", "Uložit záznam", "Enter", RecordCommand::Save},
+                    {"MP13", "Zpět", "", RecordCommand::Undo}});
     addSeparator();
-    addItems(this, {{"MP7", "Najít...", "Ctrl+F", "Vyhledá záznam ve vybrané databázi"}});
+    addItems(this, {{"MP7", "Najít...", "Ctrl+F", RecordCommand::Find}});
     m_goTo = addMenu(QStringLiteral("Přejít na ..."));
     m_goTo->setObjectName(QStringLiteral("MP"));
     m_goTo->menuAction()->setObjectName(QStringLiteral("MP"));
     m_goTo->setToolTipsVisible(true);
-    addItems(m_goTo, {{"MP8", "První", "F5", "Zobrazí první záznam vybrané databáze"},
-                      {"MP9", "Předchozí", "F6", "Zobrazí předchozí záznam vybrané databáze"},
-                      {"MP10", "Další", "F7", "Zobrazí následující záznam vybrané databáze"},
-                      {"MP11", "Poslední", "F8", "Zobrazí poslední záznam vybrané databáze"},
-                      {"MP12", "Nový záznam", "Ins", "Vytvoří nový záznam ve vybrané databázi"}});
+    addItems(m_goTo, {{"MP8", "První", "F5", RecordCommand::First},
+                      {"MP9", "Předchozí", "F6", RecordCommand::Previous},
+                      {"MP10", "Další", "F7", RecordCommand::Next},
+                      {"MP11", "Poslední", "F8", RecordCommand::Last},
+                      {"MP12", "Nový záznam", "Ins", RecordCommand::New}});
     for (const char* name : {"MP0", "MP01", "MP1", "MP2", "MP3"})
         item(QString::fromLatin1(name))->setEnabled(false);
 }
@@ -43,7 +41,7 @@ void TZaznamMenu::addItems(QMenu* menu, std::initializer_list<Item> items)
         action->setObjectName(QString::fromLatin1(entry.name));
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         action->setShortcutContext(Qt::WidgetShortcut);
-        action->setStatusTip(QString::fromUtf8(entry.hint));
+        action->setStatusTip(recordrules::hintOf(entry.hint));
         action->setToolTip(action->statusTip());
         m_items.insert(action->objectName(), action);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordCommandRules.h"
+
 #include <QHash>
 #include <QMenu>
 
@@ -26,7 +28,7 @@ private:
         const char* name;
         const char* caption;
         const char* shortcut;
-        const char* hint;
+        recordrules::RecordCommand hint;
     };
     void addItems(QMenu* menu, std::initializer_list<Item> items);
 

@@ -1,5 +1,7 @@
 #include "CarrierTotal.h"
 
+#include "CarrierKind.h"
+
 #include "FieldCodec.h"
 
 #include <optional>
@@ -64,13 +66,14 @@ qint64 audioTotal(const QList<qint64>& values)
 
 bool CarrierTotal::isAudioKind(const QString& kind)
 {
-    return kind == QLatin1String("Audio CD") || kind == QLatin1String("LP") ||
-           kind == QLatin1String("MC");
+    const auto known = carrierkind::parse(kind);
+    return known && carrierkind::isTimed(*known);
 }
 
 bool CarrierTotal::isDataKind(const QString& kind)
 {
-    return kind == QStringLiteral("Datové CD") || kind == QLatin1String("Audio MP3 CD");
+    const auto known = carrierkind::parse(kind);
+    return known && !carrierkind::isTimed(*known);
 }
 
 QString CarrierTotal::minuteText(const QString& shown, const QLocale& locale)

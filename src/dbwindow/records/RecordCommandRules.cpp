@@ -1,5 +1,7 @@
 #include "RecordCommandRules.h"
 
+#include "CarrierKind.h"
+
 #include "TTable.h"
 
 #include <QDate>
@@ -67,6 +69,43 @@ QList<Rule> rulesFor(WindowState state)
     return rules;
 }
 
+QString hintOf(RecordCommand command)
+{
+    switch (command) {
+    case RecordCommand::Preview:
+        return QStringLiteral("Zobrazí náhled tiskových sestav");
+    case RecordCommand::Print:
+        return QStringLiteral("Zobrazí dialog pro výběr tisku jednotlivých sestav");
+    case RecordCommand::Cut:
+        return QStringLiteral("Vyjme označený text a uloží ho do schránky");
+    case RecordCommand::Copy:
+        return QStringLiteral("Zkopíruje označený text do schránky");
+    case RecordCommand::Paste:
+        return QStringLiteral("Vloží text ze schránky na místo kurzoru");
+    case RecordCommand::Delete:
+        return QStringLiteral("Zruší aktuální záznam ve vybrané databázi");
+    case RecordCommand::Edit:
+        return QStringLiteral("Umožní editaci aktuálního záznamu ve vybrané databázi");
+    case RecordCommand::Save:
+        return QStringLiteral("Uloží změny aktuálního záznamu ve vybrané databázi");
+    case RecordCommand::Undo:
+        return QStringLiteral("Vrátí změny aktuálního záznamu ve vybrané databázi");
+    case RecordCommand::Find:
+        return QStringLiteral("Vyhledá záznam ve vybrané databázi");
+    case RecordCommand::First:
+        return QStringLiteral("Zobrazí první záznam vybrané databáze");
+    case RecordCommand::Previous:
+        return QStringLiteral("Zobrazí předchozí záznam vybrané databáze");
+    case RecordCommand::Next:
+        return QStringLiteral("Zobrazí následující záznam vybrané databáze");
+    case RecordCommand::Last:
+        return QStringLiteral("Zobrazí poslední záznam vybrané databáze");
+    case RecordCommand::New:
+        return QStringLiteral("Vytvoří nový záznam ve vybrané databázi");
+    }
+    return {};
+}
+
 bool isPopupItem(const QString& item)
 {
     return item.startsWith(QLatin1String("MP"));
@@ -80,14 +119,13 @@ const QStringList& kindItems()
 
 QString kindOfItem(const QString& item)
 {
-    static const QList<QPair<QString, QString>> kinds = {
-        {"NO1", QStringLiteral("Audio CD")},  {"NO5", QStringLiteral("Audio MP3 CD")},
-        {"NO2", QStringLiteral("Datové CD")}, {"NO3", QStringLiteral("LP")},
-        {"NO4", QStringLiteral("MC")},
+    static const QList<QPair<QString, CarrierKind>> kinds = {
+        {"NO1", CarrierKind::AudioCd}, {"NO5", CarrierKind::Mp3Cd}, {"NO2", CarrierKind::DataCd},
+        {"NO3", CarrierKind::Lp},      {"NO4", CarrierKind::Mc},
     };
     for (const auto& [name, kind] : kinds) {
         if (name == item)
-            return kind;
+            return carrierkind::text(kind);
     }
     return {};
 }

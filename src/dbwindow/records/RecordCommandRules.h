@@ -37,6 +37,28 @@ struct Rule
 // Every item the rules govern, in a fixed order, with its setting for `state`.
 QList<Rule> rulesFor(WindowState state);
 
+// The commands a record offers both in the main menu and in the database
+// window's pop-up menu, which show the same status-bar hint for each.
+enum class RecordCommand
+{
+    Preview,
+    Print,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    Edit,
+    Save,
+    Undo,
+    Find,
+    First,
+    Previous,
+    Next,
+    Last,
+    New
+};
+QString hintOf(RecordCommand command);
+
 // The items of the active window's pop-up menu start with "MP".
 bool isPopupItem(const QString& item);
 

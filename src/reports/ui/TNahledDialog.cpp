@@ -1,6 +1,7 @@
 #include "TNahledDialog.h"
 
 #include "BalloonRule.h"
+#include "CarrierKind.h"
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "TVolba.h"
@@ -11,8 +12,6 @@
 namespace {
 const QString kPreviewLine = QStringLiteral("náhledových sestav");
 const QString kPrintLine = QStringLiteral("tiskových sestav");
-const QStringList kLabelKinds{QStringLiteral("Audio CD"), QStringLiteral("Datové CD"),
-                              QStringLiteral("MC"), QStringLiteral("Audio MP3 CD")};
 // The performer list means nothing for data and MP3 discs.
 const QStringList kNoPerformerFilters{QStringLiteral("NO2"), QStringLiteral("NO5")};
 } // namespace
@@ -67,7 +66,9 @@ void TNahledDialog::applyAvailability()
     const auto offered = [this](const QString& item) { return m_secondLevels.contains(item); };
     item("OfficeLabel1")->setStruck(!offered("OfficeLabel1"));
     item("OfficeLabel4")->setStruck(!offered("OfficeLabel4"));
-    item("OfficeLabel3")->setStruck(!kLabelKinds.contains(m_kind) || !offered("OfficeLabel3"));
+    // An LP has no labels to cut out.
+    const auto kind = carrierkind::parse(m_kind);
+    item("OfficeLabel3")->setStruck(!kind || *kind == CarrierKind::Lp || !offered("OfficeLabel3"));
     const QString filter = m_kindChoice ? m_kindChoice() : QString();
     item("OfficeLabel2")
         ->setStruck(kNoPerformerFilters.contains(filter) || !offered("OfficeLabel2"));

@@ -1,16 +1,12 @@
 #include "TPopiskyDialog.h"
 
+#include "CarrierKind.h"
 #include "DialogLook.h"
 #include "HlavniSluzby.h"
 #include "ProgramFolder.h"
 #include "ReportOutput.h"
 #include "TPopiskaReport.h"
 #include "TVolba.h"
-
-namespace {
-const QStringList kCompactDiscs{QStringLiteral("Audio CD"), QStringLiteral("Datové CD"),
-                                QStringLiteral("Audio MP3 CD")};
-}
 
 TPopiskyDialog::TPopiskyDialog(HlavniSluzby& sluzby, ReportOutput& output, QWidget* parent)
     : TSestavyBublina(sluzby, QStringLiteral("SBO1"), {QStringLiteral("Popisky nosiče")},
@@ -33,7 +29,8 @@ void TPopiskyDialog::open(const SestavaRequest& request, const QPoint& at)
 {
     m_request = request;
     // A cassette has only its card.
-    item(QStringLiteral("OfficeLabel2"))->setStruck(request.kind == QLatin1String("MC"));
+    item(QStringLiteral("OfficeLabel2"))
+        ->setStruck(carrierkind::parse(request.kind) == CarrierKind::Mc);
     showAt(at);
     setFocus();
 }
@@ -41,11 +38,12 @@ void TPopiskyDialog::open(const SestavaRequest& request, const QPoint& at)
 void TPopiskyDialog::choose(const QString& name)
 {
     TPopiskaReport* label = nullptr;
+    const auto kind = carrierkind::parse(m_request.kind);
     if (name == QLatin1String("OfficeLabel2"))
         label = m_cd2.get();
-    else if (m_request.kind == QLatin1String("MC"))
+    else if (kind == CarrierKind::Mc)
         label = m_mc.get();
-    else if (kCompactDiscs.contains(m_request.kind))
+    else if (kind && carrierkind::isCompactDisc(*kind))
         label = m_cd1.get();
     if (!label)
         return;
