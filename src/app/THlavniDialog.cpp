@@ -126,18 +126,7 @@ void THlavniDialog::attachAssistant(TPomocnikDialog* pomocnik)
 void THlavniDialog::attachHelp(HelpWindows* help)
 {
     m_help = help;
-    TipStepper& stepper = help->tipStepper();
-    connect(&stepper, &TipStepper::tipChanged, this, &THlavniDialog::showTipText);
-    const auto tipsAvailable = [this](bool available) {
-        m_router->setAvailable(QStringLiteral("TT1"), available);
-        m_router->setAvailable(QStringLiteral("TT2"), available);
-    };
-    connect(&stepper, &TipStepper::availabilityChanged, this, tipsAvailable);
-    // The stepper tells only changes; without a tips table it never speaks,
-    // so the buttons start from what it holds now.
-    tipsAvailable(stepper.isAvailable());
-    route(QStringLiteral("TT1"), help, [&stepper] { stepper.previous(); });
-    route(QStringLiteral("TT2"), help, [&stepper] { stepper.next(); });
+    followTips(help->tipStepper(), help);
     route(QStringLiteral("MN4"), help, [help] { help->showTips(); });
     route(QStringLiteral("Napoveda1"), help, [help] { help->showHelp(); });
     route(QStringLiteral("EM"), help, [help] { help->startManual(); });
@@ -283,7 +272,12 @@ void THlavniDialog::firstShowing()
         m_help->presentAtStart();
         return;
     }
-    openTips();
+    // Without the help windows the bar still walks the tips, the same way.
+    if (m_data) {
+        m_ownTips = new TipStepper(m_data->table(6), this);
+        followTips(*m_ownTips, m_ownTips);
+        m_ownTips->open();
+    }
     startAssistant();
 }
 
@@ -294,32 +288,25 @@ void THlavniDialog::updateManualCommands()
     m_router->setAvailable(QStringLiteral("EM1"), manual);
 }
 
-void THlavniDialog::openTips()
+// The tips bar shows the stepper's tip; its buttons step while there are tips.
+void THlavniDialog::followTips(TipStepper& stepper, QObject* owner)
 {
-    TTable* tips = m_data ? m_data->table(6) : nullptr;
-    const bool present =
-        tips && ProgramFolder::fileExists(m_folder.dataFolder(), QStringLiteral("TipyA.dbf"));
-    const bool open = present && (tips->isActive() || tips->open().isOk());
-    m_router->setAvailable(QStringLiteral("TT1"), open);
-    m_router->setAvailable(QStringLiteral("TT2"), open);
-    if (!open)
-        return;
-    connect(tips, &TTable::cursorMoved, this, &THlavniDialog::showTip, Qt::UniqueConnection);
-    connect(tips, &TTable::recordChanged, this, &THlavniDialog::showTip, Qt::UniqueConnection);
-    showTip();
+    connect(&stepper, &TipStepper::tipChanged, this, &THlavniDialog::showTipText);
+    const auto tipsAvailable = [this](bool available) {
+        m_router->setAvailable(QStringLiteral("TT1"), available);
+        m_router->setAvailable(QStringLiteral("TT2"), available);
+    };
+    connect(&stepper, &TipStepper::availabilityChanged, this, tipsAvailable);
+    // The stepper tells only changes; without a tips table it never speaks,
+    // so the buttons start from what it holds now.
+    tipsAvailable(stepper.isAvailable());
+    route(QStringLiteral("TT1"), owner, [&stepper] { stepper.previous(); });
+    route(QStringLiteral("TT2"), owner, [&stepper] { stepper.next(); });
 }
 
 void THlavniDialog::showTipText(const QString& tip)
 {
     m_tip->setText(tip.trimmed());
-    m_tip->setCursorPosition(0);
-}
-
-void THlavniDialog::showTip()
-{
-    const TTable* tips = m_data->table(6);
-    m_tip->setText(tips->isActive() ? tips->fieldText(QStringLiteral("TIPDNE")).trimmed()
-                                    : QString());
     m_tip->setCursorPosition(0);
 }
 

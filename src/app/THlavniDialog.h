@@ -22,6 +22,7 @@ class QLineEdit;
 class QMdiSubWindow;
 class QPrinter;
 class QToolBar;
+class TipStepper;
 class TDataModule1;
 class TDokumenty;
 class TLookOut;
@@ -142,8 +143,7 @@ private:
 
     void firstShowing();
     void updateManualCommands();
-    void openTips();
-    void showTip();
+    void followTips(TipStepper& stepper, QObject* owner);
     void showTipText(const QString& tip);
     void startAssistant();
 
@@ -161,6 +161,7 @@ private:
     TZvuky* m_zvuky;
     QPointer<TPomocnikDialog> m_pomocnik;
     HelpWindows* m_help = nullptr;
+    TipStepper* m_ownTips = nullptr;
 
     CommandRouter* m_router = nullptr;
     ViewState* m_view = nullptr;
