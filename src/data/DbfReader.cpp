@@ -53,6 +53,7 @@ DbfReader::~DbfReader()
 
 void DbfReader::close()
 {
+    m_map.unmap();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -92,6 +93,7 @@ Status DbfReader::open(const QString& path)
         close();
         return s;
     }
+    mapFile();
     return Status::ok();
 }
 
@@ -162,6 +164,16 @@ int DbfReader::claimedCount() const
                                                                    : 0;
 }
 
+// The records the count covers; pages beyond the file's end are never mapped.
+void DbfReader::mapFile()
+{
+    const qint64 needed = m_headerLength + qint64(m_recordCount) * m_recordLength;
+    if (m_map.isMapped() && m_map.size() == needed)
+        return;
+    if (m_recordCount == 0 || !m_map.map(m_fd, needed))
+        m_map.unmap();
+}
+
 bool DbfReader::refresh()
 {
     if (m_fd < 0)
@@ -172,6 +184,7 @@ bool DbfReader::refresh()
     m_claimed = claimed;
     m_recordCount = wholeRecords(claimed);
     invalidate();
+    mapFile();
     return true;
 }
 
@@ -179,6 +192,7 @@ void DbfReader::setRecordCount(int count)
 {
     m_recordCount = wholeRecords(count);
     invalidate();
+    mapFile();
 }
 
 DbfReader::Block& DbfReader::loadBlock(int index)
@@ -214,6 +228,15 @@ const char* DbfReader::record(int index)
 {
     if (m_fd < 0 || index < 0 || index >= m_recordCount)
         return nullptr;
+    if (m_map.isMapped()) {
+        m_one.resize(m_recordLength);
+        // A page cut off the file fails the copy; the rest of a cut page reads
+        // as zeros, which no record starts with. Either way pread tells.
+        if (m_map.copy(m_headerLength + qint64(index) * m_recordLength, m_one.data(),
+                       m_recordLength) &&
+            (m_one.at(0) == ' ' || m_one.at(0) == '*'))
+            return m_one.constData();
+    }
     const Block& block = loadBlock(index);
     if (index >= block.first + block.count)
         return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CodePage.h"
+#include "MappedFile.h"
 #include "Status.h"
 #include "TableLayout.h"
 
@@ -11,11 +12,11 @@
 
 #include <array>
 
-// Reads a .dbf file through its own read-only descriptor with pread: the
-// header and field descriptors once, records a block at a time on demand.
-// Nothing of the file is mapped, so another program that shortens or replaces
-// the file while we read it makes reads come back short instead of killing us
-// with SIGBUS; only a few blocks of records stay in memory.
+// Reads a .dbf file through its own read-only descriptor: the header and
+// field descriptors once, records on demand out of a read-only map of the
+// file, or with pread a block at a time where the file cannot be mapped. A
+// record that another program cut from the file while we read it comes back
+// as missing, never as a crash; only the record last read is held in memory.
 class DbfReader final
 {
 public:
@@ -66,6 +67,7 @@ private:
     int wholeRecords(int claimed) const;
     int claimedCount() const;
     Block& loadBlock(int index);
+    void mapFile();
 
     int m_fd = -1;
     QString m_path;
@@ -79,6 +81,8 @@ private:
     quint64 m_clock = 0;
     int m_last = -2;
     std::array<Block, 4> m_blocks;
+    MappedFile m_map;
+    QByteArray m_one;
     CodePage m_codePage = CodePage::forLanguageDriver(CodePage::kWindows1250);
     QStringList m_warnings;
 };
