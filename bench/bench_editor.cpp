@@ -2,12 +2,16 @@
 // what a user waits for when stepping through records, choosing a kind and
 // saving a record, and the memory the program takes with the largest database
 // open in its window. Runs without a display (QT_QPA_PLATFORM=offscreen).
+#include "Aplikace.h"
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
+#include "DatabaseWindows.h"
 #include "MemoryRollup.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "TDataModule1.h"
+#include "THlavniDialog.h"
+#include "TOtevreniDialog.h"
 #include "TTable.h"
 #include "TZaznamEditor.h"
 
@@ -141,8 +145,23 @@ int measureMemory(const QString& programFolder)
     return printPrivateMemory();
 }
 
-// A fresh copy of this program opens the largest database a slot holds.
-void BM_MemoryWithWindow(benchmark::State& state)
+// --memory-main <program folder>: the whole program, its main window up and
+// the standard database open in its window, as a user opens it.
+int measureMainWindowMemory(const QString& programFolder)
+{
+    Aplikace aplikace{ProgramFolder(programFolder), QString()};
+    aplikace.create(nullptr);
+    aplikace.hlavni()->showMaximized();
+    if (!aplikace.databases()->otevreniDialog()->open(
+            1, QStringLiteral("Standardní databáze programu Fonarium")))
+        return 1;
+    QCoreApplication::processEvents();
+    return printPrivateMemory();
+}
+
+// A fresh copy of this program opens the largest database a slot holds, in
+// the record editor alone or in the whole program.
+void BM_MemoryWithWindow(benchmark::State& state, const char* mode)
 {
     QTemporaryDir dir;
     (void)programlayout::layOut(dir.path());
@@ -150,7 +169,7 @@ void BM_MemoryWithWindow(benchmark::State& state)
     for (auto _ : state) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--memory"), dir.path()});
+                    {QString::fromLatin1(mode), dir.path()});
         child.waitForFinished(120000);
         const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(' ');
         state.counters["anonymous_MB"] = figures.value(0).toDouble() / 1024;
@@ -160,7 +179,12 @@ void BM_MemoryWithWindow(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_MemoryWithWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_MemoryWithWindow, editor, "--memory")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_MemoryWithWindow, program, "--memory-main")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_NextRecord)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KindChoice)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditAndSave)->Unit(benchmark::kMillisecond);
@@ -171,6 +195,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--memory") == 0)
         return measureMemory(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--memory-main") == 0)
+        return measureMainWindowMemory(QString::fromLocal8Bit(argv[2]));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
