@@ -32,6 +32,9 @@ TZaznamMenu::TZaznamMenu(QWidget* parent) : QMenu(parent)
                       {"MP10", "Další", "F7", "Zobrazí následující záznam vybrané databáze"},
                       {"MP11", "Poslední", "F8", "Zobrazí poslední záznam vybrané databáze"},
                       {"MP12", "Nový záznam", "Ins", "Vytvoří nový záznam ve vybrané databázi"}});
+    addSeparator();
+    addItems(this, {{"MP14", "Načíst stopy z disku...", "",
+                     "Vyplní stopy nosiče z disku v mechanice, z obrazu disku nebo ze složky"}});
     for (const char* name : {"MP0", "MP01", "MP1", "MP2", "MP3"})
         item(QString::fromLatin1(name))->setEnabled(false);
 }
