@@ -89,7 +89,7 @@ private slots:
         QStringList items;
         for (const Rule& rule : rulesFor(WindowState::Inside))
             items.append(rule.item);
-        QCOMPARE(items.size(), 56);
+        QCOMPARE(items.size(), 58);
         QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), items.size());
         QVERIFY(isPopupItem("MP01") && isPopupItem("MP") && !isPopupItem("MU8"));
     }

@@ -6,10 +6,8 @@
 #include "TZaznamEditor.h"
 
 NacteniStop::NacteniStop(HlavniSluzby& sluzby, QObject* parent)
-    : QObject(parent), m_sluzby(sluzby), m_drives(&disc::drives),
-      m_question(std::make_unique<TDotazPrepsatDialog>(sluzby))
+    : QObject(parent), m_sluzby(sluzby), m_drives(&disc::drives)
 {
-    connect(m_question.get(), &TDotazPrepsatDialog::answered, this, &NacteniStop::answered);
 }
 
 NacteniStop::~NacteniStop() = default;
@@ -62,9 +60,20 @@ void NacteniStop::readingDone(const disc::Reading& reading)
     if (!m_pending.status)
         return fail(m_pending.status);
     if (m_pending.overwrites)
-        m_question->ask();
+        ask();
     else
         fill();
+}
+
+// The question is made when first needed: the dialogs made at start-up stay
+// those the program has always made.
+void NacteniStop::ask()
+{
+    if (!m_question) {
+        m_question = std::make_unique<TDotazPrepsatDialog>(m_sluzby);
+        connect(m_question.get(), &TDotazPrepsatDialog::answered, this, &NacteniStop::answered);
+    }
+    m_question->ask();
 }
 
 void NacteniStop::answered(bool overwrite)

@@ -33,6 +33,7 @@ public:
     void setDrives(std::function<QList<disc::Drive>()> drives) { m_drives = std::move(drives); }
 
     TNacistStopyDialog* chooser() const { return m_chooser.get(); }
+    // Null until the first question.
     TDotazPrepsatDialog* question() const { return m_question.get(); }
 
 signals:
@@ -42,6 +43,7 @@ signals:
 private:
     void read(const TNacistStopyDialog::Source& source);
     void readingDone(const disc::Reading& reading);
+    void ask();
     void answered(bool overwrite);
     void fill();
     void fail(const Status& status);
