@@ -3,6 +3,7 @@
 #include "FakeSluzby.h"
 #include "NacteniStop.h"
 #include "TDotazPrepsatDialog.h"
+#include "TNacitaniStopDialog.h"
 #include "TOfficeButton.h"
 #include "TOfficeLabel.h"
 #include "TZaznamEditor.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <memory>
 
@@ -35,6 +37,7 @@ private slots:
     void brokenImageChangesNothing();
     void carriersWithoutDisc_data();
     void carriersWithoutDisc();
+    void stornoStopsALongReading();
 
 private:
     void openEditing(const Row& row);
@@ -218,6 +221,31 @@ void TestNacteni::carriersWithoutDisc()
     QCOMPARE(m_sluzby->errors.size(), 1);
     QVERIFY(m_sluzby->errors.first().contains("LP a MC"));
     QCOMPARE(text("M1"), QStringLiteral("Strana A"));
+}
+
+// A reading that would never end by itself: the window keeps answering and
+// Storno ends it with the message of a stopped reading.
+void TestNacteni::stornoStopsALongReading()
+{
+    auto* window = new TNacitaniStopDialog(*m_sluzby);
+    QPointer<TNacitaniStopDialog> alive(window);
+    QStringList done;
+    connect(window, &TNacitaniStopDialog::done, this,
+            [&done](const disc::Reading& reading) { done.append(reading.status.message()); });
+    window->read([](const disc::Progress& progress) {
+        while (progress(50))
+            QThread::msleep(1);
+        return disc::Reading{};
+    });
+    QVERIFY(window->isVisible());
+    QVERIFY(!m_sluzby->mainEnabled);
+    QTRY_COMPARE(window->progress(), 50);
+    auto* storno = window->findChild<TOfficeButton*>(QStringLiteral("Storno"));
+    QVERIFY(storno);
+    storno->click();
+    QTRY_COMPARE(done, QStringList{disc::cancelled().message()});
+    QTRY_VERIFY(!alive);
+    QVERIFY(m_sluzby->mainEnabled);
 }
 
 QTEST_MAIN(TestNacteni)
