@@ -3,6 +3,7 @@
 #include "DiscSamples.h"
 #include "TrackFill.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,8 @@ private slots:
     void badSourcesLeaveTheRecord_data();
     void badSourcesLeaveTheRecord();
     void stoppedReading();
+    void toolPrintsTheTracks_data();
+    void toolPrintsTheTracks();
 
 private:
     QTemporaryDir m_dir;
@@ -330,6 +333,42 @@ void TestDisc::stoppedReading()
         QCOMPARE(reading.status.message(), disc::cancelled().message());
         QVERIFY(reading.tracks.isEmpty());
     }
+}
+
+void TestDisc::toolPrintsTheTracks_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("audio CD") << "" << 0
+                              << "\"Píseň, první\",\"1,05\"\n\"Stopa 2\",\"1,00\"\n"
+                                 "\"Stopa 3\",\"3,45\"\n"
+                              << "";
+    QTest::newRow("LP") << "LP" << 1 << ""
+                        << "LP a MC";
+    QTest::newRow("data CD") << "Datové CD" << 1 << ""
+                             << "Zvolte druh nosiče Audio CD";
+}
+
+void TestDisc::toolPrintsTheTracks()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const QString folder = m_dir.filePath(QStringLiteral("tool"));
+    if (!QFileInfo::exists(folder))
+        QVERIFY(writeCueImage(folder, kThreeTracks, {"Píseň, první"}));
+    QProcess tool;
+    QStringList args{"tracks", folder + "/disk.cue"};
+    if (!kind.isEmpty())
+        args.append(kind);
+    tool.start(QStringLiteral(FONARIUM_TOOL), args);
+    QVERIFY(tool.waitForFinished());
+    QCOMPARE(tool.exitCode(), exitCode);
+    QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()), out);
+    QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(err));
 }
 
 QTEST_GUILESS_MAIN(TestDisc)
