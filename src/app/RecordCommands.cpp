@@ -1,5 +1,6 @@
 #include "RecordCommands.h"
 
+#include "NacteniStop.h"
 #include "RecordCommandRules.h"
 #include "TDataModule1.h"
 #include "TDatabazeDialog.h"
@@ -17,7 +18,8 @@ const QStringList kClipboardCommands = {"MU1", "MU2", "MU3", "TS6", "TS7", "TS8"
 }
 
 RecordCommands::RecordCommands(THlavniDialog& hlavni, QObject* parent)
-    : QObject(parent), m_hlavni(hlavni), m_delete(std::make_unique<TDotazOdstranitDialog>(hlavni))
+    : QObject(parent), m_hlavni(hlavni), m_delete(std::make_unique<TDotazOdstranitDialog>(hlavni)),
+      m_tracks(std::make_unique<NacteniStop>(hlavni))
 {
     connect(m_delete.get(), &TDotazOdstranitDialog::deleteConfirmed, this,
             &RecordCommands::deleteConfirmed);
@@ -45,6 +47,7 @@ void RecordCommands::routeCommands()
         m_hlavni.route(QString::fromLatin1(name), this,
                        [this, command = command] { run(command); });
     m_hlavni.route(QStringLiteral("MU4"), this, [this] { askDelete(); });
+    m_hlavni.route(QStringLiteral("MU10"), this, [this] { m_tracks->start(activeEditor()); });
     m_hlavni.route(QStringLiteral("MU1"), this, [this] {
         if (TZaznamEditor* editor = activeEditor())
             editor->cut();
@@ -117,6 +120,8 @@ void RecordCommands::follow(TZaznamEditor* editor)
     connect(editor, &TZaznamEditor::genreChoiceAllowedChanged, this,
             &RecordCommands::applyGenreChoice);
     connect(editor, &TZaznamEditor::deleteRequested, this, &RecordCommands::askDelete);
+    connect(editor, &TZaznamEditor::readTracksRequested, this,
+            [this, editor] { m_tracks->start(editor); });
     connect(editor, &TZaznamEditor::commandFailed, this, &RecordCommands::showError);
 }
 

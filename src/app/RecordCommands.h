@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class NacteniStop;
 class TDatabazeDialog;
 class TDotazOdstranitDialog;
 class THlavniDialog;
@@ -28,6 +29,7 @@ public:
     ~RecordCommands() override;
 
     TDotazOdstranitDialog* deleteQuestion() const { return m_delete.get(); }
+    NacteniStop* trackReading() const { return m_tracks.get(); }
     // Gives a new database window its record editor and the saver that the
     // window's save question uses.
     void equip(TDatabazeDialog* window);
@@ -50,6 +52,7 @@ private:
 
     THlavniDialog& m_hlavni;
     std::unique_ptr<TDotazOdstranitDialog> m_delete;
+    std::unique_ptr<NacteniStop> m_tracks;
     QSet<const QObject*> m_followed;
     std::function<void(int slot)> m_search;
 };

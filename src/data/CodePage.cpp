@@ -137,3 +137,81 @@ std::optional<QChar> CodePage::firstUnencodable(const QString& text) const
     }
     return std::nullopt;
 }
+
+namespace {
+
+// Signs that have no decomposition to a plain letter.
+QString plainSign(char16_t c)
+{
+    switch (c) {
+    case 0x00D8:
+        return QStringLiteral("O");
+    case 0x00F8:
+        return QStringLiteral("o");
+    case 0x00C6:
+        return QStringLiteral("AE");
+    case 0x00E6:
+        return QStringLiteral("ae");
+    case 0x0152:
+        return QStringLiteral("OE");
+    case 0x0153:
+        return QStringLiteral("oe");
+    case 0x0141:
+        return QStringLiteral("L");
+    case 0x0142:
+        return QStringLiteral("l");
+    case 0x0110:
+        return QStringLiteral("D");
+    case 0x0111:
+        return QStringLiteral("d");
+    case 0x00DE:
+        return QStringLiteral("Th");
+    case 0x00FE:
+        return QStringLiteral("th");
+    case 0x2010:
+    case 0x2011:
+    case 0x2012:
+    case 0x2212:
+        return QStringLiteral("-");
+    case 0x2032:
+        return QStringLiteral("'");
+    case 0x2033:
+        return QStringLiteral("\"");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString CodePage::transliterate(const QString& text) const
+{
+    const auto& reverse = reverseTable(m_number);
+    const auto holds = [&reverse](QChar c) {
+        return c.unicode() < 0x80 || reverse.contains(c.unicode());
+    };
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (holds(c)) {
+            out += c;
+            continue;
+        }
+        // A character beyond the basic plane is one sign, not two.
+        if (c.isLowSurrogate())
+            continue;
+        if (const QString sign = plainSign(c.unicode()); !sign.isEmpty()) {
+            out += sign;
+            continue;
+        }
+        // The base letter of a decomposed character, if the page holds it.
+        const QString parts = QString(c).normalized(QString::NormalizationForm_KD);
+        QString base;
+        for (const QChar part : parts) {
+            if (part.category() != QChar::Mark_NonSpacing && holds(part))
+                base += part;
+        }
+        out += base.isEmpty() ? QStringLiteral("?") : base;
+    }
+    return out;
+}

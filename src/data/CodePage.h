@@ -39,6 +39,12 @@ public:
     std::optional<QByteArray> encode(const QString& text) const;
     // The first character that this page cannot hold, if any.
     std::optional<QChar> firstUnencodable(const QString& text) const;
+    // The text as this page can hold it: a character the page lacks becomes
+    // its letter without the accent ("ø" → "o", "ő" stays where the page has
+    // it), a few common signs their plain form, anything else "?". Texts
+    // read from outside the program go through this before they reach a
+    // record, so a record never holds what the sibling programs cannot read.
+    QString transliterate(const QString& text) const;
 
 private:
     CodePage(quint8 driver, int number, bool known);

@@ -331,8 +331,9 @@ void TestHlavniDialog::menuOrder_data()
     QTest::addColumn<QStringList>("items");
     QTest::newRow("Soubor") << "MenuSoubor" << QStringList{"MS1", "MS2", "MS3", "-",  "MS4",
                                                            "MS9", "MS5", "-",   "MS8"};
-    QTest::newRow("Úpravy") << "MenuUpravy" << QStringList{"MU1", "MU2", "MU3", "-",   "MU4", "MU5",
-                                                           "MU6", "MU9", "-",   "MU7", "MU8"};
+    QTest::newRow("Úpravy") << "MenuUpravy"
+                            << QStringList{"MU1", "MU2", "MU3", "-",   "MU4", "MU5", "MU6",
+                                           "MU9", "-",   "MU7", "MU8", "-",   "MU10"};
     QTest::newRow("Přejít na") << "MU8Menu" << QStringList{"PNa1", "Pna2", "PNa3", "PNa4", "PNa5"};
     QTest::newRow("Zobrazit") << "MenuZobrazit" << QStringList{"MZ1", "MZ2", "MZ3"};
     QTest::newRow("Panely") << "MZ1Menu" << QStringList{"PN1", "PN2", "PN3", "PN4"};

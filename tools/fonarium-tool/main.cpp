@@ -3,11 +3,13 @@
 //
 //   fonarium-tool fill <program folder> <slot 1-4> <count> [seed]
 //   fonarium-tool csv <program folder> <table file, e.g. AudioS.dbf> [index]
+//   fonarium-tool tracks <drive|image|cue|folder> [kind]
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
 #include "CsvExport.h"
 #include "Data.h"
 #include "TableScan.h"
+#include "TrackFill.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -20,7 +22,8 @@ const QString kNotCreated = QStringLiteral("Uživatelsky definovatelná databáz
 int usage()
 {
     QTextStream(stderr) << "usage: fonarium-tool fill <program folder> <slot 1-4> <count> [seed]\n"
-                           "       fonarium-tool csv <program folder> <table file> [index]\n";
+                           "       fonarium-tool csv <program folder> <table file> [index]\n"
+                           "       fonarium-tool tracks <drive|image|cue|folder> [kind]\n";
     return 2;
 }
 
@@ -115,6 +118,40 @@ int csv(const QStringList& args)
     return 0;
 }
 
+QString csvField(QString text)
+{
+    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+// The tracks a carrier of `kind` would be filled with, one "title","value"
+// line each, as the record editor's command reads them.
+int tracks(const QStringList& args)
+{
+    const QString source = args.at(2);
+    TrackFill::Record record;
+    record.kind = args.size() > 3 ? args.at(3) : QString();
+    if (Status s = TrackFill::checkKind(record.kind); !s)
+        return fail(s);
+    const QFileInfo info(source);
+    const disc::Reading reading =
+        info.isDir()    ? disc::readFolder(source, TrackFill::folderContentFor(record.kind))
+        : info.isFile() ? disc::readImage(source)
+                        : disc::readDrive(source);
+    // The program's own notation whatever the locale, so scripts read one form.
+    const TrackFill::Result fill =
+        TrackFill::plan(record, reading, QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    if (!fill.status)
+        return fail(fill.status);
+    QTextStream out(stdout);
+    for (int n = 0; n < TrackFill::kTracks && !fill.record.titles.at(n).isEmpty(); ++n)
+        out << csvField(fill.record.titles.at(n)) << ',' << csvField(fill.record.values.at(n))
+            << '\n';
+    for (const QString& note : fill.notes)
+        QTextStream(stderr) << note << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -125,5 +162,7 @@ int main(int argc, char* argv[])
         return fill(args);
     if (args.size() >= 4 && args.at(1) == QLatin1String("csv"))
         return csv(args);
+    if (args.size() >= 3 && args.at(1) == QLatin1String("tracks"))
+        return tracks(args);
     return usage();
 }

@@ -252,6 +252,7 @@ void TZaznamEditor::connectMenu()
     on("MP10", [this] { run(&TZaznamEditor::next); });
     on("MP11", [this] { run(&TZaznamEditor::last); });
     on("MP12", [this] { run(&TZaznamEditor::newRecord); });
+    on("MP14", &TZaznamEditor::readTracksRequested);
 }
 
 void TZaznamEditor::connectData()
@@ -463,6 +464,38 @@ void TZaznamEditor::setAnswered(Request request, bool answered)
     else
         m_answered.remove(request);
     updateMenu();
+}
+
+TrackFill::Record TZaznamEditor::trackTexts() const
+{
+    TrackFill::Record texts{kindText(), m_title->text(), m_performer->text(), {}, {}};
+    for (int n = 1; n <= TStopyPage::kTracks; ++n) {
+        texts.titles.append(m_tracks->titleEditor(n)->text());
+        texts.values.append(m_tracks->valueEditor(n)->text());
+    }
+    return texts;
+}
+
+Status TZaznamEditor::fillTracks(const TrackFill::Record& texts)
+{
+    if (!isEditing() || !table() || !table()->isEditing())
+        return Status::error(QStringLiteral("Záznam není otevřen pro úpravy."));
+    // An editor shortens a text as it shortens a typed one.
+    const auto put = [this](QWidget* editor, const QString& text) {
+        FieldBinding::setText(editor, text);
+        typed(*m_binding.linkOf(editor));
+    };
+    put(m_kind, texts.kind);
+    put(m_title, texts.title);
+    put(m_performer, texts.performer);
+    for (int n = 1; n <= TStopyPage::kTracks; ++n) {
+        put(m_tracks->titleEditor(n), texts.titles.value(n - 1));
+        put(m_tracks->valueEditor(n), texts.values.value(n - 1));
+    }
+    Status total = computeTotal();
+    typed(*m_binding.linkOf(m_total));
+    applyRules();
+    return total;
 }
 
 void TZaznamEditor::setClipboardEnabled(bool enabled)

@@ -3,6 +3,7 @@
 #include "FieldBinding.h"
 #include "RecordPane.h"
 #include "Status.h"
+#include "TrackFill.h"
 
 #include <QList>
 #include <QSet>
@@ -92,6 +93,13 @@ public:
     };
     void setAnswered(Request request, bool answered = true);
 
+    // The carrier texts a fill of the tracks works from, and the fill itself:
+    // the texts go into their editors and the record as typing puts them
+    // there, and the total is computed as saving computes it. The record
+    // stays in editing; only an edited record can be filled.
+    TrackFill::Record trackTexts() const;
+    Status fillTracks(const TrackFill::Record& texts);
+
     // On the text editor that last received the focus.
     void cut();
     void copy();
@@ -112,6 +120,7 @@ signals:
     void printRequested();
     void searchRequested();
     void deleteRequested();
+    void readTracksRequested();
     // A command started from the editor itself (the Enter key or a pop-up
     // item) was refused; the window shows the message.
     void commandFailed(const Status& status);

@@ -30,6 +30,8 @@ TZaznamMenu::TZaznamMenu(QWidget* parent) : QMenu(parent)
                       {"MP10", "Další", "F7", RecordCommand::Next},
                       {"MP11", "Poslední", "F8", RecordCommand::Last},
                       {"MP12", "Nový záznam", "Ins", RecordCommand::New}});
+    addSeparator();
+    addItems(this, {{"MP14", "Načíst stopy z disku...", "", RecordCommand::ReadTracks}});
     for (const char* name : {"MP0", "MP01", "MP1", "MP2", "MP3"})
         item(QString::fromLatin1(name))->setEnabled(false);
 }

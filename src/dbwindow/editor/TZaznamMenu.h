@@ -18,7 +18,7 @@ class TZaznamMenu final : public QMenu
 public:
     explicit TZaznamMenu(QWidget* parent = nullptr);
 
-    // MP0, MP01, MP1 ... MP13; "MP" is the submenu's own item.
+    // MP0, MP01, MP1 ... MP14; "MP" is the submenu's own item.
     QAction* item(const QString& name) const;
     QMenu* goToMenu() const { return m_goTo; }
 

@@ -27,7 +27,7 @@ const QList<Row>& rows()
         {{"MS4", "MS5", "TS3", "TS5", "OS3", "OS4", "MP0", "MP01"}, {0, 0, 1, 1, 1}},
         {{"MU4", "TD6", "UD6", "MP4"}, {0, 0, 1, 1, 1}},
         {{"MU5", "TD7", "UD7", "MP5"}, {0, 1, 1, 1, 1}},
-        {{"MU6", "TD8", "UD8", "MP6"}, {1, 0, 0, 0, 0}},
+        {{"MU6", "TD8", "UD8", "MP6", "MU10", "MP14"}, {1, 0, 0, 0, 0}},
         {{"MU9", "TD10", "UD10", "MP13"}, {1, 0, 0, 0, 0}},
         {{"MU7", "TD9", "UD9", "MP7"}, {0, 0, 1, 1, 1}},
         {{"MU8", "MP"}, {0, 1, 1, 1, 1}},
@@ -102,6 +102,9 @@ QString hintOf(RecordCommand command)
         return QStringLiteral("Zobrazí poslední záznam vybrané databáze");
     case RecordCommand::New:
         return QStringLiteral("Vytvoří nový záznam ve vybrané databázi");
+    case RecordCommand::ReadTracks:
+        return QStringLiteral(
+            "Vyplní stopy nosiče z disku v mechanice, z obrazu disku nebo ze složky");
     }
     return {};
 }

@@ -55,7 +55,8 @@ enum class RecordCommand
     Previous,
     Next,
     Last,
-    New
+    New,
+    ReadTracks
 };
 QString hintOf(RecordCommand command);
 
