@@ -8,9 +8,11 @@
 #include "TableLayout.h"
 #include "TableScan.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +34,44 @@ const int kTotal = fieldOf("CELKEM");
 const int kUpdated = fieldOf("DATUM");
 const int kLoanMark = fieldOf("PUJCENO");
 const int kFirstTrack = fieldOf("C1");
+
+const CodePage& windows1250()
+{
+    static const CodePage page = CodePage::forLanguageDriver(CodePage::kWindows1250);
+    return page;
+}
+
+// Where each field starts in a record, after the deletion mark.
+const QList<int>& fieldOffsets()
+{
+    static const QList<int> offsets = [] {
+        QList<int> list;
+        int offset = 1;
+        for (const FieldDef& field : carrierLayout().fields) {
+            list.append(offset);
+            offset += field.width;
+        }
+        list.append(offset);
+        return list;
+    }();
+    return offsets;
+}
+
+int recordLength()
+{
+    return fieldOffsets().last();
+}
+
+// The field's bytes in the record; false when the value does not fit.
+bool encode(int field, const QString& value, char* record)
+{
+    QByteArray bytes;
+    if (!fieldcodec::fromText(carrierLayout().fields.at(field), value, windows1250(), QLocale::c(),
+                              &bytes))
+        return false;
+    std::memcpy(record + fieldOffsets().at(field), bytes.constData(), bytes.size());
+    return true;
+}
 
 // The record editor's labels, which a user's own spreadsheet may head its columns with.
 const QHash<QString, QString>& editorLabels()
@@ -98,29 +138,29 @@ CsvImport::CsvImport(QString tablePath, QDate today) : m_path(std::move(tablePat
 
 Status CsvImport::read(const QByteArray& bytes)
 {
-    m_rows.clear();
+    m_records.clear();
     m_rowLines.clear();
     m_badRows.clear();
     m_ignored.clear();
     m_withoutNumber.clear();
     const csvtext::Decoded decoded = csvtext::decode(bytes);
     m_windows1250 = decoded.windows1250;
-    QList<csvtext::Record> records;
-    if (Status s = csvtext::parse(decoded.text, csvtext::detectSeparator(decoded.text), &records);
-        !s)
+    csvtext::Reader reader(decoded.text, csvtext::detectSeparator(decoded.text));
+    csvtext::Record record;
+    if (!reader.next(&record))
+        return reader.status() ? Status::error(QStringLiteral("Soubor CSV je prázdný."))
+                               : reader.status();
+    if (Status s = mapHeader(record.values); !s)
         return s;
-    if (records.isEmpty())
-        return Status::error(QStringLiteral("Soubor CSV je prázdný."));
-    if (Status s = mapHeader(records.first().values); !s)
+    if (Status s = readTable(); !s)
         return s;
-    if (records.size() == 1)
+    // Rows are checked as they are read: only their record bytes stay.
+    while (reader.next(&record))
+        checkRow(record.line, record.values);
+    if (!reader.status())
+        return reader.status();
+    if (m_records.isEmpty())
         return Status::error(QStringLiteral("V souboru CSV nejsou žádné nosiče, jen záhlaví."));
-    if (Status s = readExistingNumbers(); !s)
-        return s;
-    for (qsizetype i = 1; i < records.size(); ++i) {
-        m_rowLines.append(records.at(i).line);
-        m_rows.append(checkedRow(records.at(i).line, records.at(i).values));
-    }
     if (!m_badRows.isEmpty())
         return badRowsMessage();
     numberMissing();
@@ -150,13 +190,20 @@ Status CsvImport::mapHeader(const QStringList& header)
     return Status::ok();
 }
 
-Status CsvImport::readExistingNumbers()
+// The rows are written as records of the carrier layout: a table laid out
+// otherwise (written by another program, notes kept as memos) takes none.
+Status CsvImport::readTable()
 {
     m_numberLine.clear();
     m_highestNumber = 0;
     TableScan scan(m_path);
     if (!scan.status())
         return scan.status();
+    if (scan.fields() != carrierLayout().fields ||
+        scan.codePage().languageDriver() != CodePage::kWindows1250)
+        return Status::error(
+            QStringLiteral("Tabulka %1 nemá rozvržení databáze nosičů, import do ní nelze.")
+                .arg(QFileInfo(m_path).fileName()));
     while (scan.next()) {
         const QString number = scan.fieldValueText(QStringLiteral("CISLO"));
         if (number.isEmpty())
@@ -167,9 +214,10 @@ Status CsvImport::readExistingNumbers()
     return Status::ok();
 }
 
-QStringList CsvImport::checkedRow(int line, const QStringList& values)
+void CsvImport::checkRow(int line, const QStringList& values)
 {
     const QList<FieldDef>& fields = carrierLayout().fields;
+    QByteArray record(recordLength(), ' ');
     QStringList stored(fields.size());
     QStringList reasons;
     if (values.size() > m_columnField.size())
@@ -180,9 +228,10 @@ QStringList CsvImport::checkedRow(int line, const QStringList& values)
         const int field = m_columnField.at(c);
         // The loan mark needs a card in the loan register, and the total is
         // the sum of the tracks: neither is taken from the file.
-        if (field < 0 || field == kLoanMark || field == kTotal)
+        if (field < 0 || field == kLoanMark || field == kTotal || values.at(c).isEmpty())
             continue;
-        if (QString reason = checkValue(field, values.at(c), &stored[field]); !reason.isEmpty())
+        QString reason = checkValue(field, values.at(c), &stored[field], record.data());
+        if (!reason.isEmpty())
             reasons.append(reason);
     }
     if (!layouts::carrierKinds().contains(stored.at(kKind)))
@@ -193,25 +242,22 @@ QStringList CsvImport::checkedRow(int line, const QStringList& values)
     if (!stored.at(kGenre).isEmpty() && !layouts::genres().contains(stored.at(kGenre)))
         reasons.append(QStringLiteral("žánr „%1“ není v seznamu 29 žánrů").arg(stored.at(kGenre)));
     if (reasons.isEmpty()) {
-        const auto total =
-            CarrierTotal::compute(stored.at(kKind), stored.mid(kFirstTrack, 30), QLocale::c());
-        if (!total.status)
-            reasons.append(total.status.message());
-        stored[kTotal] = total.text;
+        if (QString reason = checkTotal(stored, record.data()); !reason.isEmpty())
+            reasons.append(reason);
     }
     if (stored.at(kUpdated).isEmpty())
-        stored[kUpdated] = m_today.toString(QStringLiteral("yyyy-MM-dd"));
+        encode(kUpdated, m_today.toString(QStringLiteral("yyyy-MM-dd")), record.data());
     if (reasons.isEmpty())
-        checkNumber(line, &stored[kNumber]);
+        checkNumber(line, stored.at(kNumber));
     else
         m_badRows.append({line, reasons.join(QStringLiteral("; "))});
-    return stored;
+    m_rowLines.append(line);
+    m_records.append(record);
 }
 
-QString CsvImport::checkValue(int field, const QString& value, QString* stored) const
+QString CsvImport::checkValue(int field, const QString& value, QString* stored, char* record) const
 {
     const FieldDef& def = carrierLayout().fields.at(field);
-    static const CodePage page = CodePage::forLanguageDriver(CodePage::kWindows1250);
     const QString trimmed = value.trimmed();
     if (def.type == 'N') {
         if (trimmed.isEmpty())
@@ -229,31 +275,39 @@ QString CsvImport::checkValue(int field, const QString& value, QString* stored) 
                 .arg(labelOf(field), trimmed);
         *stored = date.toString(QStringLiteral("yyyy-MM-dd"));
     } else {
-        if (const auto bad = page.firstUnencodable(value))
+        if (const auto bad = windows1250().firstUnencodable(value))
             return QStringLiteral("%1: znak „%2“ nelze do databáze uložit (Windows-1250)")
                 .arg(labelOf(field), *bad);
         *stored = value;
     }
-    QByteArray bytes;
-    if (!fieldcodec::fromText(def, *stored, page, QLocale::c(), &bytes)) {
-        return def.type == 'C' ? QStringLiteral("%1: text je delší než %2 znaků")
-                                     .arg(labelOf(field))
-                                     .arg(def.width)
-                               : QStringLiteral("%1: hodnota %2 se do pole nevejde")
-                                     .arg(labelOf(field), trimmed);
-    }
+    if (encode(field, *stored, record))
+        return {};
+    return def.type == 'C'
+               ? QStringLiteral("%1: text je delší než %2 znaků").arg(labelOf(field)).arg(def.width)
+               : QStringLiteral("%1: hodnota %2 se do pole nevejde").arg(labelOf(field), trimmed);
+}
+
+// The total as saving computes it from the tracks.
+QString CsvImport::checkTotal(const QStringList& stored, char* record) const
+{
+    const auto total =
+        CarrierTotal::compute(stored.at(kKind), stored.mid(kFirstTrack, 30), QLocale::c());
+    if (!total.status)
+        return total.status.message();
+    if (!encode(kTotal, total.text, record))
+        return QStringLiteral("%1: součet %2 se do pole nevejde").arg(labelOf(kTotal), total.text);
     return {};
 }
 
 // Two carriers of one number would confuse the loans, the search by number and
 // the report of one carrier, whether the other one is in the table or in the file.
-void CsvImport::checkNumber(int line, QString* number)
+void CsvImport::checkNumber(int line, const QString& number)
 {
-    if (number->isEmpty()) {
-        m_withoutNumber.append(static_cast<int>(m_rows.size()));
+    if (number.isEmpty()) {
+        m_withoutNumber.append(static_cast<int>(m_records.size()));
         return;
     }
-    const QString key = numberKey(*number);
+    const QString key = numberKey(number);
     if (const auto other = m_numberLine.constFind(key); other != m_numberLine.constEnd()) {
         m_badRows.append(
             {line, *other == 0
@@ -268,17 +322,13 @@ void CsvImport::checkNumber(int line, QString* number)
 // Rows without a number get the next free ones, after every number in use.
 void CsvImport::numberMissing()
 {
-    static const CodePage page = CodePage::forLanguageDriver(CodePage::kWindows1250);
     double next = std::floor(m_highestNumber) + 1;
     for (const int row : std::as_const(m_withoutNumber)) {
         const QString number = QString::number(next, 'f', 0);
-        QByteArray bytes;
-        if (!fieldcodec::fromText(carrierLayout().fields.at(kNumber), number, page, QLocale::c(),
-                                  &bytes))
+        if (!encode(kNumber, number, m_records[row].data()))
             m_badRows.append(
                 {m_rowLines.at(row),
                  QStringLiteral("volné evidenční číslo %1 se do pole nevejde").arg(number)});
-        m_rows[row][kNumber] = number;
         next += 1;
     }
 }
@@ -289,7 +339,7 @@ Status CsvImport::badRowsMessage() const
         return Status::ok();
     QStringList lines{QStringLiteral("Ze souboru CSV nebylo nic načteno: chybné řádky %1 z %2.")
                           .arg(m_badRows.size())
-                          .arg(m_rows.size())};
+                          .arg(m_records.size())};
     for (qsizetype i = 0; i < m_badRows.size() && i < kListedBadRows; ++i)
         lines.append(
             QStringLiteral("Řádek %1: %2.").arg(m_badRows.at(i).line).arg(m_badRows.at(i).reason));
@@ -302,18 +352,11 @@ Status CsvImport::write()
 {
     if (!m_badRows.isEmpty())
         return badRowsMessage();
-    const QList<FieldDef>& fields = carrierLayout().fields;
     BulkWriter writer;
     if (Status s = writer.openForAppend(m_path); !s)
         return s;
-    for (const QStringList& row : std::as_const(m_rows)) {
-        for (int f = 0; f < fields.size(); ++f) {
-            if (row.at(f).isEmpty())
-                continue;
-            if (Status s = writer.setFieldValueText(fields.at(f).name, row.at(f)); !s)
-                return s;
-        }
-        if (Status s = writer.append(); !s)
+    for (const QByteArray& record : std::as_const(m_records)) {
+        if (Status s = writer.appendRaw(record.constData(), static_cast<int>(record.size())); !s)
             return s;
     }
     return writer.finish();

@@ -38,7 +38,7 @@ public:
     // when it next moves to its first or last record.
     Status write();
 
-    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    int rowCount() const { return static_cast<int>(m_records.size()); }
     const QList<BadRow>& badRows() const { return m_badRows; }
     bool wasWindows1250() const { return m_windows1250; }
     // Header names that match no field; their values are left out.
@@ -46,17 +46,19 @@ public:
 
 private:
     Status mapHeader(const QStringList& header);
-    Status readExistingNumbers();
-    QStringList checkedRow(int line, const QStringList& values);
-    QString checkValue(int field, const QString& value, QString* stored) const;
-    void checkNumber(int line, QString* number);
+    Status readTable();
+    void checkRow(int line, const QStringList& values);
+    QString checkValue(int field, const QString& value, QString* stored, char* record) const;
+    QString checkTotal(const QStringList& stored, char* record) const;
+    void checkNumber(int line, const QString& number);
     void numberMissing();
     Status badRowsMessage() const;
 
     QString m_path;
     QDate m_today;
     QList<int> m_columnField; // the layout field of each column, -1 for none
-    QList<QStringList> m_rows;
+    // The checked rows as the table's record bytes, deletion mark first.
+    QList<QByteArray> m_records;
     QList<int> m_rowLines;
     QList<BadRow> m_badRows;
     QStringList m_ignored;

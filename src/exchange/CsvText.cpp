@@ -52,100 +52,80 @@ QChar detectSeparator(const QString& text)
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-namespace {
-
-// Walks the text once; `line` counts the physical lines for the messages.
-class Parser
+bool Reader::next(Record* record)
 {
-public:
-    Parser(const QString& text, QChar separator) : m_text(text), m_separator(separator) {}
+    while (m_status && m_pos < m_text.size()) {
+        record->line = m_line;
+        record->values.clear();
+        m_status = readRecord(&record->values);
+        const bool blank = record->values.size() == 1 && record->values.first().isEmpty();
+        if (m_status && !blank)
+            return true;
+    }
+    return false;
+}
 
-    Status run(QList<Record>* records)
-    {
-        while (m_pos < m_text.size()) {
-            Record record{m_line, {}};
-            if (Status s = readRecord(&record.values); !s)
+bool Reader::atLineEnd() const
+{
+    return m_text.at(m_pos) == QLatin1Char('\n') || m_text.at(m_pos) == QLatin1Char('\r');
+}
+
+void Reader::skipLineEnd()
+{
+    if (m_text.at(m_pos) == QLatin1Char('\r') && m_pos + 1 < m_text.size() &&
+        m_text.at(m_pos + 1) == QLatin1Char('\n'))
+        ++m_pos;
+    ++m_pos;
+    ++m_line;
+}
+
+Status Reader::readRecord(QStringList* values)
+{
+    for (;;) {
+        QString value;
+        if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('"')) {
+            if (Status s = readQuoted(&value); !s)
                 return s;
-            const bool blank = record.values.size() == 1 && record.values.first().isEmpty();
-            if (!blank)
-                records->append(std::move(record));
         }
-        return Status::ok();
-    }
-
-private:
-    bool atLineEnd() const
-    {
-        return m_text.at(m_pos) == QLatin1Char('\n') || m_text.at(m_pos) == QLatin1Char('\r');
-    }
-
-    void skipLineEnd()
-    {
-        if (m_text.at(m_pos) == QLatin1Char('\r') && m_pos + 1 < m_text.size() &&
-            m_text.at(m_pos + 1) == QLatin1Char('\n'))
+        const qsizetype start = m_pos;
+        while (m_pos < m_text.size() && !atLineEnd() && m_text.at(m_pos) != m_separator)
             ++m_pos;
-        ++m_pos;
-        ++m_line;
-    }
-
-    Status readRecord(QStringList* values)
-    {
-        for (;;) {
-            QString value;
-            if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('"')) {
-                if (Status s = readQuoted(&value); !s)
-                    return s;
-            }
-            while (m_pos < m_text.size() && !atLineEnd() && m_text.at(m_pos) != m_separator)
-                value += m_text.at(m_pos++);
-            values->append(value);
-            if (m_pos >= m_text.size())
-                return Status::ok();
-            if (atLineEnd()) {
-                skipLineEnd();
-                return Status::ok();
-            }
-            ++m_pos; // the separator
+        if (m_pos > start)
+            value += QStringView(m_text).sliced(start, m_pos - start);
+        values->append(value);
+        if (m_pos >= m_text.size())
+            return Status::ok();
+        if (atLineEnd()) {
+            skipLineEnd();
+            return Status::ok();
         }
+        ++m_pos; // the separator
     }
+}
 
-    Status readQuoted(QString* value)
-    {
-        const int start = m_line;
-        ++m_pos;
-        while (m_pos < m_text.size()) {
-            const QChar c = m_text.at(m_pos++);
-            if (c == QLatin1Char('"')) {
-                if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('"')) {
-                    value->append(c);
-                    ++m_pos;
-                    continue;
-                }
-                return Status::ok();
-            }
-            if (c == QLatin1Char('\n') ||
-                (c == QLatin1Char('\r') &&
-                 (m_pos >= m_text.size() || m_text.at(m_pos) != QLatin1Char('\n'))))
-                ++m_line;
-            value->append(c);
-        }
-        return Status::error(
-            QStringLiteral("Uvozovky otevřené na řádku %1 se do konce souboru neuzavřou.")
-                .arg(start));
-    }
-
-    const QString& m_text;
-    const QChar m_separator;
-    qsizetype m_pos = 0;
-    int m_line = 1;
-};
-
-} // namespace
-
-Status parse(const QString& text, QChar separator, QList<Record>* records)
+// Runs without quotes are taken whole: most values hold none.
+Status Reader::readQuoted(QString* value)
 {
-    records->clear();
-    return Parser(text, separator).run(records);
+    const int start = m_line;
+    ++m_pos;
+    qsizetype run = m_pos;
+    while (m_pos < m_text.size()) {
+        const QChar c = m_text.at(m_pos++);
+        if (c == QLatin1Char('"')) {
+            value->append(QStringView(m_text).sliced(run, m_pos - 1 - run));
+            if (m_pos < m_text.size() && m_text.at(m_pos) == QLatin1Char('"')) {
+                run = m_pos++;
+                continue;
+            }
+            return Status::ok();
+        }
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') &&
+             (m_pos >= m_text.size() || m_text.at(m_pos) != QLatin1Char('\n'))))
+            ++m_line;
+    }
+    return Status::error(
+        QStringLiteral("Uvozovky otevřené na řádku %1 se do konce souboru neuzavřou.").arg(start));
 }
 
 Decoded decode(const QByteArray& bytes)

@@ -27,9 +27,29 @@ struct Record
 // outside quotes; a comma when neither.
 QChar detectSeparator(const QString& text);
 
-// Every record of the text; blank lines are left out. Fails on a quote that
-// is never closed, naming its line.
-Status parse(const QString& text, QChar separator, QList<Record>* records);
+// Reads the records of a text one by one; blank lines are left out. A quote
+// that is never closed is a failure that names its line.
+class Reader final
+{
+public:
+    Reader(const QString& text, QChar separator) : m_text(text), m_separator(separator) {}
+
+    // False at the end of the text or on a failure (see status()).
+    bool next(Record* record);
+    const Status& status() const { return m_status; }
+
+private:
+    bool atLineEnd() const;
+    void skipLineEnd();
+    Status readRecord(QStringList* values);
+    Status readQuoted(QString* value);
+
+    const QString& m_text;
+    const QChar m_separator;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    Status m_status;
+};
 
 // The file's bytes as text: UTF-8 with or without a byte-order mark, and
 // anything that is not valid UTF-8 as Windows-1250, as older spreadsheets save.
