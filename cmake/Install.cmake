@@ -47,13 +47,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Korvex <fonarium@korvex.cz>")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Catalogue of a private collection of sound carriers\n"
-    " Fonarium 2000 keeps audio CDs, MP3 CDs, data CDs, LP records and cassettes\n"
-    " in up to four databases, lends them, searches them, prints their labels\n"
-    " and moves them to and from spreadsheets as CSV. Czech user interface.")
+    "Fonarium 2000 keeps audio CDs, MP3 CDs, data CDs, LP records and cassettes\n\
+in up to four databases, lends them, searches them, prints their labels and\n\
+moves them to and from spreadsheets as CSV. Czech user interface.")
 # The libraries the program links are found by dpkg-shlibdeps; the Qt
 # plugins (platform, SVG, sound) come with those same library packages. The
 # reports set their text in the Liberation fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Qt's own dialogs (printer set-up, file chooser) speak Czech with these.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
