@@ -122,11 +122,13 @@ QString numberKey(const QString& canonical)
     return parsed ? parsed->canonical() : canonical;
 }
 
+// Czech writing often puts a space after each dot ("1. 2. 2003").
 QDate parseDate(const QString& text)
 {
     QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
-        date = QDate::fromString(text, QStringLiteral("d.M.yyyy"));
+        date =
+            QDate::fromString(QString(text).remove(QLatin1Char(' ')), QStringLiteral("d.M.yyyy"));
     return date;
 }
 

@@ -25,7 +25,6 @@ private slots:
     void exportFollowsTheWindowsOrderAndKind();
     void importShowsTheCarriersAtOnce();
     void badFileIsToldAndWritesNothing();
-    void noCommandWithoutADatabaseWindow();
 
 private:
     void start();
@@ -147,17 +146,6 @@ void TestCsvCommands::badFileIsToldAndWritesNothing()
     QVERIFY2(balloon().contains(QStringLiteral("Řádek 3: evidenční číslo 3 už v databázi je")),
              qPrintable(balloon()));
     QCOMPARE(table()->recordCount(), 4);
-}
-
-void TestCsvCommands::noCommandWithoutADatabaseWindow()
-{
-    m_aplikace = std::make_unique<Aplikace>(m_program->folder(), QString());
-    m_aplikace->create(nullptr);
-    for (const char* name : {"MSExport", "MSImport"}) {
-        auto* item = m_aplikace->hlavni()->findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY(item);
-        QVERIFY(!item->isEnabled());
-    }
 }
 
 QTEST_MAIN(TestCsvCommands)

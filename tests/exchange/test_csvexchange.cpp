@@ -236,7 +236,7 @@ void TestCsvExchange::olderSpreadsheetFileIsReadAsWindows1250()
     const QString text = QStringLiteral(
         "Evidenční číslo :;Druh nosiče;Název;Žánr;Poznámka;Datum pořízení:;C1;C2;Sloupec navíc\r\n"
         "3;Audio CD;Kytice – Žluťoučký kůň;Lidové písně;\"řádek; první\r\nřádek druhý\";"
-        "4.5.1999;3,50;2,20;cokoli\r\n");
+        "4. 5. 1999;3,50;2,20;cokoli\r\n");
     const auto bytes = CodePage::forLanguageDriver(CodePage::kWindows1250).encode(text);
     QVERIFY(bytes);
     CsvImport import(tablePath(program, 1), QDate(2026, 12, 10));
