@@ -7,6 +7,7 @@ set(FONARIUM_LAYERS
     "fonarium_data|Core|"
     "fonarium_layout|Core|fonarium_data"
     "fonarium_disc|Core|fonarium_records fonarium_data"
+    "fonarium_exchange|Core|fonarium_data fonarium_records"
     "fonarium_records|Core|fonarium_data"
     "fonarium_loans|Core|fonarium_data"
     "fonarium_searchcore|Core|fonarium_data"
@@ -27,7 +28,7 @@ set(FONARIUM_LAYERS
     "fonarium_loancard|Widgets|fonarium_loans fonarium_pane fonarium_editor fonarium_dbwindows"
     "fonarium_search|Widgets|fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_balloons fonarium_widgets"
     "fonarium_reports|Widgets PrintSupport|fonarium_lists fonarium_labels fonarium_reportengine fonarium_searchcore fonarium_services fonarium_dbwindows fonarium_editor fonarium_balloons fonarium_widgets fonarium_data"
-    "fonarium_app|Widgets PrintSupport Svg Network|fonarium_data fonarium_dbwindows fonarium_discwindows fonarium_editor fonarium_loancard fonarium_records fonarium_search fonarium_reports fonarium_help fonarium_balloons fonarium_services fonarium_widgets"
+    "fonarium_app|Widgets PrintSupport Svg Network|fonarium_data fonarium_dbwindows fonarium_discwindows fonarium_editor fonarium_loancard fonarium_records fonarium_search fonarium_reports fonarium_help fonarium_balloons fonarium_services fonarium_widgets fonarium_exchange"
 )
 
 # The libraries of ours built under `dir`, into `out`.

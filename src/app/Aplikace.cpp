@@ -1,5 +1,6 @@
 #include "Aplikace.h"
 
+#include "CsvCommands.h"
 #include "DatabaseWindows.h"
 #include "HelpWindows.h"
 #include "RecordCommands.h"
@@ -97,6 +98,10 @@ void Aplikace::createDataModule()
 void Aplikace::createHlavni()
 {
     m_hlavni = std::make_unique<THlavniDialog>(m_folder, m_data.get(), m_zvuky);
+    auto* csv = new CsvCommands(*m_hlavni, m_hlavni.get());
+    csv->setObjectName(QStringLiteral("CsvCommands"));
+    m_hlavni->route(QStringLiteral("MSExport"), csv, [csv] { csv->exportFront(); });
+    m_hlavni->route(QStringLiteral("MSImport"), csv, [csv] { csv->importFront(); });
     if (!m_endpoint.isEmpty() && m_hlavni->claimInstance(m_endpoint))
         releaseOpenKeys();
 }

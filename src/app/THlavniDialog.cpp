@@ -212,7 +212,9 @@ void THlavniDialog::updateWindowCommands()
 
 void THlavniDialog::updateFileMenu()
 {
-    m_router->setAvailable(QStringLiteral("MS3"), m_dokumenty->currentDatabaseWindow());
+    const bool active = m_dokumenty->currentDatabaseWindow() != nullptr;
+    for (const char* name : {"MS3", "MSExport", "MSImport"})
+        m_router->setAvailable(QString::fromLatin1(name), active);
 }
 
 void THlavniDialog::updateToolsMenu()

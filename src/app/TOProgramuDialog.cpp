@@ -4,6 +4,7 @@
 #include "TGradientText.h"
 #include "TOfficeButton.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -34,8 +35,11 @@ void TOProgramuDialog::createContents(const QString& programFolder)
     auto* about = new QLabel(
         QStringLiteral("Katalog zvukových nosičů soukromé sbírky: audio CD, MP3 CD, datová CD, "
                        "LP desky a magnetofonové kazety, s výpůjčkami, vyhledáváním "
-                       "a tiskem popisek.\n\nSestaveno s knihovnou Qt %1.\nSložka programu: %2")
-            .arg(QString::fromLatin1(qVersion()), QDir::toNativeSeparators(programFolder)),
+                       "a tiskem popisek.\n\nSestaveno s knihovnou Qt %1.\nSložka programu: %2\n"
+                       "Složka s daty: %3")
+            .arg(QString::fromLatin1(qVersion()),
+                 QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                 QDir::toNativeSeparators(programFolder)),
         this);
     about->setObjectName(QStringLiteral("Popis"));
     about->setWordWrap(true);

@@ -329,8 +329,9 @@ void TestHlavniDialog::menuOrder_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("Soubor") << "MenuSoubor" << QStringList{"MS1", "MS2", "MS3", "-",  "MS4",
-                                                           "MS9", "MS5", "-",   "MS8"};
+    QTest::newRow("Soubor") << "MenuSoubor"
+                            << QStringList{"MS1", "MS2", "MS3", "-", "MS4",      "MS9",
+                                           "MS5", "-",   "MS8", "-", "MSExport", "MSImport"};
     QTest::newRow("Úpravy") << "MenuUpravy"
                             << QStringList{"MU1", "MU2", "MU3", "-",   "MU4", "MU5", "MU6",
                                            "MU9", "-",   "MU7", "MU8", "-",   "MU10"};

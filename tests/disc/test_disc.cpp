@@ -342,8 +342,8 @@ void TestDisc::toolPrintsTheTracks_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
     QTest::newRow("audio CD") << "" << 0
-                              << "\"Píseň, první\",\"1,05\"\n\"Stopa 2\",\"1,00\"\n"
-                                 "\"Stopa 3\",\"3,45\"\n"
+                              << "\"Píseň, první\",\"1,05\"\nStopa 2,\"1,00\"\n"
+                                 "Stopa 3,\"3,45\"\n"
                               << "";
     QTest::newRow("LP") << "LP" << 1 << ""
                         << "LP a MC";

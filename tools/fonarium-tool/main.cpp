@@ -1,17 +1,22 @@
-// Support tool: fills a database slot with sample carriers and prints tables as
-// CSV in index order.
+// Support tool: fills a database slot with sample carriers, prints tables as
+// CSV in index order, and takes a database's carriers out and in as CSV.
 //
 //   fonarium-tool fill <program folder> <slot 1-4> <count> [seed]
 //   fonarium-tool csv <program folder> <table file, e.g. AudioS.dbf> [index]
 //   fonarium-tool tracks <drive|image|cue|folder> [kind]
+//   fonarium-tool export <program folder> <slot 1-4>
+//   fonarium-tool import <program folder> <slot 1-4> <file.csv>
 #include "BulkWriter.h"
 #include "CarrierGenerator.h"
 #include "CsvExport.h"
+#include "CsvImport.h"
+#include "CsvText.h"
 #include "Data.h"
 #include "TableScan.h"
 #include "TrackFill.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -23,7 +28,9 @@ int usage()
 {
     QTextStream(stderr) << "usage: fonarium-tool fill <program folder> <slot 1-4> <count> [seed]\n"
                            "       fonarium-tool csv <program folder> <table file> [index]\n"
-                           "       fonarium-tool tracks <drive|image|cue|folder> [kind]\n";
+                           "       fonarium-tool tracks <drive|image|cue|folder> [kind]\n"
+                           "       fonarium-tool export <program folder> <slot 1-4>\n"
+                           "       fonarium-tool import <program folder> <slot 1-4> <file.csv>\n";
     return 2;
 }
 
@@ -99,6 +106,25 @@ int fill(const QStringList& args)
     return 0;
 }
 
+QFile* standardOutput()
+{
+    static QFile out;
+    if (!out.isOpen() && !out.open(stdout, QIODevice::WriteOnly))
+        return nullptr;
+    return &out;
+}
+
+int writeCsv(TableScan& scan)
+{
+    for (const QString& warning : scan.warnings())
+        QTextStream(stderr) << warning << '\n';
+    if (Status s = csvexport::write(scan, standardOutput()); !s)
+        return fail(s);
+    return 0;
+}
+
+// Any table, through a table object: notes kept as memos in tables that other
+// programs wrote come out as their text.
 int csv(const QStringList& args)
 {
     const ProgramFolder folder(args.at(2));
@@ -112,16 +138,27 @@ int csv(const QStringList& args)
         return fail(s);
     for (const QString& warning : table.warnings())
         QTextStream(stderr) << warning << '\n';
-    QTextStream out(stdout);
-    if (Status s = writeCsv(&table, out); !s)
+    const QStringList names = table.fieldNames();
+    bool started = false;
+    Status moved;
+    const auto next = [&](QStringList* values) {
+        if (table.isEmpty())
+            return false;
+        moved = started ? table.next() : table.first();
+        if (!moved || (started && table.eof()))
+            return false;
+        started = true;
+        values->clear();
+        for (const QString& name : names)
+            values->append(table.fieldValueText(name));
+        return true;
+    };
+    Status s = csvexport::write(names, next, standardOutput());
+    if (s)
+        s = moved;
+    if (!s)
         return fail(s);
     return 0;
-}
-
-QString csvField(QString text)
-{
-    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
 }
 
 // The tracks a carrier of `kind` would be filled with, one "title","value"
@@ -145,10 +182,49 @@ int tracks(const QStringList& args)
         return fail(fill.status);
     QTextStream out(stdout);
     for (int n = 0; n < TrackFill::kTracks && !fill.record.titles.at(n).isEmpty(); ++n)
-        out << csvField(fill.record.titles.at(n)) << ',' << csvField(fill.record.values.at(n))
-            << '\n';
+        out << csvtext::record({fill.record.titles.at(n), fill.record.values.at(n)}) << '\n';
     for (const QString& note : fill.notes)
         QTextStream(stderr) << note << '\n';
+    return 0;
+}
+
+// The path of a carrier database by its slot, empty for a slot that is no number 1-4.
+QString slotTable(const QStringList& args)
+{
+    bool ok = false;
+    const int slot = args.value(3).toInt(&ok);
+    if (!ok || slot < 1 || slot > 4)
+        return {};
+    return tablefiles::dbfPath(ProgramFolder(args.at(2)).dataFolder(),
+                               layouts::carrierTableOfSlot(slot));
+}
+
+int exportSlot(const QStringList& args)
+{
+    const QString path = slotTable(args);
+    if (path.isEmpty())
+        return usage();
+    TableScan scan(path, QStringLiteral("CISLO"));
+    return writeCsv(scan);
+}
+
+int importSlot(const QStringList& args)
+{
+    const QString path = slotTable(args);
+    if (path.isEmpty())
+        return usage();
+    QFile file(args.at(4));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(Status::error(QStringLiteral("Soubor %1 nelze otevřít.").arg(args.at(4)),
+                                  file.errorString()));
+    CsvImport import(path);
+    Status s = import.read(file.readAll());
+    if (s)
+        s = import.write();
+    if (!s)
+        return fail(s);
+    QTextStream(stdout) << import.rowCount() << " carriers added to " << QFileInfo(path).fileName()
+                        << (import.wasWindows1250() ? " (read as Windows-1250)" : "") << '\n';
     return 0;
 }
 
@@ -164,5 +240,9 @@ int main(int argc, char* argv[])
         return csv(args);
     if (args.size() >= 3 && args.at(1) == QLatin1String("tracks"))
         return tracks(args);
+    if (args.size() == 4 && args.at(1) == QLatin1String("export"))
+        return exportSlot(args);
+    if (args.size() == 5 && args.at(1) == QLatin1String("import"))
+        return importSlot(args);
     return usage();
 }
