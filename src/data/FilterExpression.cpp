@@ -43,10 +43,7 @@ private:
                              QStringLiteral("%1 at %2 in \"%3\"").arg(what).arg(m_pos).arg(m_text));
     }
 
-    static bool isNameChar(QChar c)
-    {
-        return c.isLetterOrNumber() || c == QLatin1Char('_');
-    }
+    static bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
     Status parseTerm(FilterTerm* term)
     {

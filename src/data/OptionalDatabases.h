@@ -13,8 +13,9 @@
 class OptionalDatabases final
 {
 public:
-    static const QString& notCreatedName(); // "Uživatelsky definovatelná databáze programu Fonarium"
-    static const QString& standardName();   // "Standardní databáze programu Fonarium"
+    static const QString&
+    notCreatedName(); // "Uživatelsky definovatelná databáze programu Fonarium"
+    static const QString& standardName(); // "Standardní databáze programu Fonarium"
 
     explicit OptionalDatabases(const ProgramFolder& folder);
 

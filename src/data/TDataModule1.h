@@ -27,8 +27,7 @@ public:
     TTable* slotTable(int slot) const;
 
 private:
-    void addTable(int number, const QString& fileName, const QString& index,
-                  const QString& filter);
+    void addTable(int number, const QString& fileName, const QString& index, const QString& filter);
 
     std::array<TTable*, kTables> m_tables{};
     std::array<TDataSource*, kTables> m_sources{};

@@ -33,7 +33,13 @@ class TTable final : public QObject
     Q_OBJECT
 
 public:
-    enum class State { Inactive, Browse, Edit, Insert };
+    enum class State
+    {
+        Inactive,
+        Browse,
+        Edit,
+        Insert
+    };
 
     struct Bookmark
     {

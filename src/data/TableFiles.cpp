@@ -65,9 +65,9 @@ Status writeEmptyMemo(const QString& path)
     header[16] = 0x03;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(header) != header.size() || !file.commit())
-        return Status::error(QStringLiteral("Soubor %1 nelze vytvořit.")
-                                 .arg(QFileInfo(path).fileName()),
-                             file.errorString());
+        return Status::error(
+            QStringLiteral("Soubor %1 nelze vytvořit.").arg(QFileInfo(path).fileName()),
+            file.errorString());
     return Status::ok();
 }
 

@@ -47,7 +47,8 @@ void TableIndex::setKey(Column& column, int record, const char* raw)
     } else if (isNumber(type)) {
         const auto number = fieldcodec::toDouble(value, column.field.def.width);
         null = !number;
-        append ? column.number.push_back(number.value_or(0)) : void(column.number[slot] = number.value_or(0));
+        append ? column.number.push_back(number.value_or(0))
+               : void(column.number[slot] = number.value_or(0));
     } else {
         QByteArray bytes(value, column.field.def.width);
         null = bytes.trimmed().isEmpty();

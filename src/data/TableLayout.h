@@ -47,9 +47,9 @@ const QStringList& genres();
 
 // The carrier layout shared by the four databases and the auxiliary table.
 TableLayout carrier(const QString& baseName);
-TableLayout loanRegister();                        // Pujcovna
-TableLayout addressBook(const QString& baseName);  // Adresar1, Adresar2
-TableLayout tips();                                // TipyA
+TableLayout loanRegister();                       // Pujcovna
+TableLayout addressBook(const QString& baseName); // Adresar1, Adresar2
+TableLayout tips();                               // TipyA
 
 // The layout of a table by its base name (any letter case); nullptr-like empty
 // layout (no fields) when the name is not one of ours.

@@ -117,8 +117,8 @@ Status layOutData(const ProgramFolder& folder, Report* report)
 QByteArray defaultProgramIni()
 {
     QByteArray text = "[Zobrazit]\n";
-    for (const char* key : {"Standardni", "Okna", "Databaze", "TipyDne", "StavovyRadek",
-                            "PanelOutlook", "Tipy"})
+    for (const char* key :
+         {"Standardni", "Okna", "Databaze", "TipyDne", "StavovyRadek", "PanelOutlook", "Tipy"})
         text += QByteArray(key) + "=1\n";
     text += "\n[Otevreni]\nDatabaze1=0\nDatabaze2=0\nDatabaze3=0\nDatabaze4=0\n";
     text += "\n[Volitelne]\n";

@@ -3,8 +3,9 @@
 const QStringList& tipsOfTheDay()
 {
     static const QStringList tips = {
-        QStringLiteral("Nový nosič založíte klávesou Insert nebo tlačítkem Nový záznam. "
-                       "Vyplňte evidenční číslo, druh nosiče a název a záznam uložte klávesou Enter."),
+        QStringLiteral(
+            "Nový nosič založíte klávesou Insert nebo tlačítkem Nový záznam. "
+            "Vyplňte evidenční číslo, druh nosiče a název a záznam uložte klávesou Enter."),
         QStringLiteral("Délky skladeb zapisujte jako minuty a sekundy oddělené desetinnou čárkou: "
                        "3,45 znamená 3 minuty a 45 sekund. Celkovou délku nosiče program spočítá "
                        "sám při uložení."),

@@ -129,15 +129,17 @@ void TestStartup::everythingIsMadeOnceAndNothingShown()
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     }
     windows.sort();
-    QCOMPARE(windows,
-             (QStringList{"AbecedaDialog", "DotazJmenoDialog", "DotazKonecDialog",
-                          "DotazOdstranitDialog", "DotazVypujckaDialog", "EditaceDialog",
-                          "HlavniDialog", "IniDialog", "InterpretDialog", "JmenoDialog",
-                          "NahledDialog", "NajitDialog", "NapovedaDialog", "NovyDialog",
-                          "OProgramuDialog", "ObrazekDialog", "OtevreniDialog", "Pomocna1Dialog",
-                          "PomocnaDialog", "PomocnikDialog", "PopiskyDialog", "PrevDialog",
-                          "TipyDialog", "UvitaniDialog", "VymazatDialog", "Vysledek1Dialog",
-                          "Vysledek2Dialog", "VysledekDialog", "ZrusitVolitelnyDialog"}));
+    QCOMPARE(
+        windows,
+        (QStringList{
+            "AbecedaDialog",        "DotazJmenoDialog", "DotazKonecDialog", "DotazOdstranitDialog",
+            "DotazVypujckaDialog",  "EditaceDialog",    "HlavniDialog",     "IniDialog",
+            "InterpretDialog",      "JmenoDialog",      "NahledDialog",     "NajitDialog",
+            "NapovedaDialog",       "NovyDialog",       "OProgramuDialog",  "ObrazekDialog",
+            "OtevreniDialog",       "Pomocna1Dialog",   "PomocnaDialog",    "PomocnikDialog",
+            "PopiskyDialog",        "PrevDialog",       "TipyDialog",       "UvitaniDialog",
+            "VymazatDialog",        "Vysledek1Dialog",  "Vysledek2Dialog",  "VysledekDialog",
+            "ZrusitVolitelnyDialog"}));
     QCOMPARE(aplikace.dataModule()->objectName(), QStringLiteral("DataModule1"));
     QCOMPARE(aplikace.hlavni()->dataModule(), aplikace.dataModule());
     QCOMPARE(aplikace.hlavni()->assistant(), aplikace.pomocnik());

@@ -1,5 +1,5 @@
-#include "FileBytes.h"
 #include "EventSounds.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -17,11 +17,15 @@ private slots:
         QTest::newRow("ten seconds") << "MC" << QStringList{"3,05", "0,05"} << "3,10";
         QTest::newRow("MC whole minutes") << "MC" << QStringList{"4", "", "5"} << "9,00";
         QTest::newRow("9,55 splits exactly") << "Audio CD" << QStringList{"9,55"} << "9,55";
-        QTest::newRow("10,45 splits exactly") << "Audio CD" << QStringList{"10,45", "0,15"} << "11,00";
-        QTest::newRow("one decimal means tens of seconds") << "LP" << QStringList{"3,4", "0,2"} << "4,00";
+        QTest::newRow("10,45 splits exactly")
+            << "Audio CD" << QStringList{"10,45", "0,15"} << "11,00";
+        QTest::newRow("one decimal means tens of seconds")
+            << "LP" << QStringList{"3,4", "0,2"} << "4,00";
         QTest::newRow("point typed") << "Audio CD" << QStringList{"3.45", "4.30"} << "8,15";
-        QTest::newRow("data plain sum") << "Datové CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
-        QTest::newRow("mp3 like data") << "Audio MP3 CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
+        QTest::newRow("data plain sum")
+            << "Datové CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
+        QTest::newRow("mp3 like data")
+            << "Audio MP3 CD" << QStringList{"100,5", "200,25", "50"} << "350,75";
         QTest::newRow("data empty is zero") << "Datové CD" << QStringList(30, QString()) << "0";
         QTest::newRow("no drift") << "Datové CD" << QStringList(30, "0,1") << "3";
         QTest::newRow("trailing zeros") << "Datové CD" << QStringList{"1,500", "1"} << "2,5";
@@ -53,12 +57,18 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("track");
-        QTest::newRow("letters") << "Audio CD" << "abc";
-        QTest::newRow("two separators") << "Datové CD" << "1,2,3";
-        QTest::newRow("three decimals") << "LP" << "3,456";
-        QTest::newRow("sign only") << "MC" << "-";
-        QTest::newRow("huge") << "Datové CD" << "99999999999999999999";
-        QTest::newRow("even for a kind without total") << "" << "x";
+        QTest::newRow("letters") << "Audio CD"
+                                 << "abc";
+        QTest::newRow("two separators") << "Datové CD"
+                                        << "1,2,3";
+        QTest::newRow("three decimals") << "LP"
+                                        << "3,456";
+        QTest::newRow("sign only") << "MC"
+                                   << "-";
+        QTest::newRow("huge") << "Datové CD"
+                              << "99999999999999999999";
+        QTest::newRow("even for a kind without total") << ""
+                                                       << "x";
     }
 
     void badTracksStopTheTotal()

@@ -75,9 +75,9 @@ private slots:
 
     void editingOffersOnlySaveAndUndo()
     {
-        QCOMPARE(itemsSetTo(WindowState::Editing, true),
-                 sorted({"MU6", "TD8", "UD8", "MP6", "MU10", "MP14", "MU9", "TD10", "UD10",
-                         "MP13"}));
+        QCOMPARE(
+            itemsSetTo(WindowState::Editing, true),
+            sorted({"MU6", "TD8", "UD8", "MP6", "MU10", "MP14", "MU9", "TD10", "UD10", "MP13"}));
         // The editors own the clipboard commands and the pop-up navigation then.
         QCOMPARE(itemsSetTo(WindowState::Editing, std::nullopt),
                  sorted({"MP8", "MP9", "MP10", "MP11", "MP12", "MU1", "MU2", "MU3", "TS6", "TS7",
@@ -98,13 +98,20 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("filter");
-        QTest::newRow("all") << "N0" << "DRUH <> ' '";
-        QTest::newRow("audio") << "NO1" << "DRUH = 'Audio CD'";
-        QTest::newRow("mp3") << "NO5" << "DRUH = 'Audio MP3 CD'";
-        QTest::newRow("data") << "NO2" << "DRUH = 'Datové CD'";
-        QTest::newRow("lp") << "NO3" << "DRUH = 'LP'";
-        QTest::newRow("mc") << "NO4" << "DRUH = 'MC'";
-        QTest::newRow("unknown") << "NO9" << "";
+        QTest::newRow("all") << "N0"
+                             << "DRUH <> ' '";
+        QTest::newRow("audio") << "NO1"
+                               << "DRUH = 'Audio CD'";
+        QTest::newRow("mp3") << "NO5"
+                             << "DRUH = 'Audio MP3 CD'";
+        QTest::newRow("data") << "NO2"
+                              << "DRUH = 'Datové CD'";
+        QTest::newRow("lp") << "NO3"
+                            << "DRUH = 'LP'";
+        QTest::newRow("mc") << "NO4"
+                            << "DRUH = 'MC'";
+        QTest::newRow("unknown") << "NO9"
+                                 << "";
     }
 
     void kindFilters()

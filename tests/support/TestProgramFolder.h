@@ -35,7 +35,10 @@ public:
     {
         QVERIFY(programIni().writeString(section, key, value));
     }
-    QString zobrazit(const QString& key) const { return this->key(QStringLiteral("Zobrazit"), key); }
+    QString zobrazit(const QString& key) const
+    {
+        return this->key(QStringLiteral("Zobrazit"), key);
+    }
 
 private:
     QTemporaryDir m_dir;

@@ -603,9 +603,8 @@ Status TZaznamEditor::computeTotal()
         return Status::ok();
     }
     for (int n = 1; n <= TStopyPage::kTracks; ++n) {
-        const CarrierTotal::Result one =
-            CarrierTotal::compute(carrierkind::text(CarrierKind::DataCd), {values.at(n - 1)},
-                                  QLocale());
+        const CarrierTotal::Result one = CarrierTotal::compute(
+            carrierkind::text(CarrierKind::DataCd), {values.at(n - 1)}, QLocale());
         if (!one.status) {
             focusEditor(m_tracks->valueEditor(n));
             return Status::error(QStringLiteral("Stopa %1: %2").arg(n).arg(one.status.message()),
