@@ -1,11 +1,9 @@
 #include "TZaznamEditor.h"
 
-#include "CarrierKind.h"
 #include "CarrierTotal.h"
 #include "ClipboardMarks.h"
 #include "DialogLook.h"
 #include "EditorParts.h"
-#include "EvidenceNumber.h"
 #include "FieldCodec.h"
 #include "KindLayout.h"
 #include "RecordCommandRules.h"
@@ -23,7 +21,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

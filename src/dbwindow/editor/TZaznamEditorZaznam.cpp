@@ -10,6 +10,7 @@
 #include "TStopyPage.h"
 #include "TTable.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
