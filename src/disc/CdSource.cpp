@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cdio/cdio.h>
 #include <cdio/cdtext.h>
@@ -269,6 +270,45 @@ Reading readDrive(const QString& device, const Progress& progress)
     return readAudio(cdio.get(), device, progress);
 }
 
+namespace {
+
+// libcdio reads a TOC file's CD-Text only when its language map stands on one
+// line, while cdrdao writes the map over several. A copy with the map on one
+// line and the data files named by their full paths is read instead.
+bool writeReadableToc(const QFileInfo& toc, const QString& copy)
+{
+    QFile in(toc.filePath());
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QString text = QString::fromUtf8(in.readAll());
+    static const QRegularExpression map(QStringLiteral(R"re(LANGUAGE_MAP\s*\{([^}]*)\})re"));
+    static const QRegularExpression comment(QStringLiteral("//[^\n]*"));
+    for (QRegularExpressionMatch m = map.match(text); m.hasMatch();
+         m = map.match(text, m.capturedStart() + 1)) {
+        QString inner = m.captured(1);
+        inner.remove(comment);
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     QStringLiteral("LANGUAGE_MAP { %1 }").arg(inner.simplified()));
+    }
+    static const QRegularExpression file(
+        QStringLiteral(R"re(\b(FILE|AUDIOFILE|DATAFILE)(\s+)"([^"]+)")re"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = file.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += text.mid(from, m.capturedStart() - from);
+        out += m.captured(1) + m.captured(2) + QLatin1Char('"') +
+               QDir(toc.absolutePath()).absoluteFilePath(m.captured(3)) + QLatin1Char('"');
+        from = m.capturedEnd();
+    }
+    out += text.mid(from);
+    QFile written(copy);
+    const QByteArray bytes = out.toUtf8();
+    return written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size();
+}
+
+} // namespace
+
 Reading readImage(const QString& path, const Progress& progress)
 {
     silenceLibrary();
@@ -291,6 +331,10 @@ Reading readImage(const QString& path, const Progress& progress)
     if (!goOn(progress, 10))
         return failed(cancelled());
     Cdio cdio{cdio_open(QFile::encodeName(sheet.filePath()).constData(), DRIVER_UNKNOWN)};
+    QTemporaryDir retry;
+    const QString copy = retry.filePath(QStringLiteral("disk.toc"));
+    if (!cdio && suffix == QLatin1String("toc") && retry.isValid() && writeReadableToc(sheet, copy))
+        cdio.reset(cdio_open(QFile::encodeName(copy).constData(), DRIVER_CDRDAO));
     if (!cdio)
         return failed(Status::error(QStringLiteral("Soubor „%1“ není platný obraz disku ani cue "
                                                    "soubor.")

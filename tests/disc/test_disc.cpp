@@ -50,6 +50,7 @@ private slots:
 
     void cueImage_data();
     void cueImage();
+    void tocImage();
     void audioFolder_data();
     void audioFolder();
     void dataFolderWithSubfolder();
@@ -110,6 +111,32 @@ void TestDisc::cueImage()
         QCOMPARE(fill.record.performer, performer);
         QVERIFY(fill.notes.isEmpty());
     }
+}
+
+// A TOC file as cdrdao writes it, its language map over several lines.
+void TestDisc::tocImage()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("toc"));
+    QVERIFY(writeCueImage(folder, kThreeTracks));
+    QString toc =
+        QStringLiteral("CD_DA\nCD_TEXT {\n  LANGUAGE_MAP {\n    0 : EN // English\n  }\n"
+                       "  LANGUAGE 0 {\n    TITLE \"Deska\"\n    PERFORMER \"Kapela\"\n  }\n}\n");
+    int start = 0;
+    for (int n = 0; n < kThreeTracks.size(); ++n) {
+        toc += QStringLiteral(
+                   "TRACK AUDIO\nCD_TEXT {\n  LANGUAGE 0 {\n    TITLE \"Píseň %1\"\n  }\n}\n"
+                   "FILE \"disk.bin\" %2 %3\n")
+                   .arg(n + 1)
+                   .arg(msf(start), msf(kThreeTracks.at(n)));
+        start += kThreeTracks.at(n);
+    }
+    QVERIFY(writeFile(folder + "/disk.toc", toc.toUtf8()));
+    const disc::Reading reading = disc::readImage(folder + "/disk.toc");
+    QVERIFY2(reading.status, qPrintable(reading.status.toString()));
+    const TrackFill::Result fill = TrackFill::plan(emptyRecord(QString()), reading);
+    QCOMPARE(filled(fill.record.titles), (QStringList{"Píseň 1", "Píseň 2", "Píseň 3"}));
+    QCOMPARE(filled(fill.record.values), (QStringList{"1,05", "1,00", "3,45"}));
+    QCOMPARE(fill.record.title, QStringLiteral("Deska"));
 }
 
 void TestDisc::audioFolder_data()
