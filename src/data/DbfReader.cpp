@@ -224,6 +224,17 @@ DbfReader::Block& DbfReader::loadBlock(int index)
     return *victim;
 }
 
+bool DbfReader::isDeleted(int index)
+{
+    char mark = 0;
+    if (index >= 0 && index < m_recordCount &&
+        m_map.copy(m_headerLength + qint64(index) * m_recordLength, &mark, 1) &&
+        (mark == ' ' || mark == '*'))
+        return mark == '*';
+    const char* raw = record(index);
+    return raw && raw[0] == '*';
+}
+
 const char* DbfReader::record(int index)
 {
     if (m_fd < 0 || index < 0 || index >= m_recordCount)

@@ -51,6 +51,8 @@ public:
     // The raw record, valid until the next call on this reader; nullptr when
     // the record is beyond the count or the file no longer holds it.
     const char* record(int index);
+    // The record's deletion mark alone: opening a table looks at every mark.
+    bool isDeleted(int index);
     // Forgets the cached blocks, after this process wrote into the file.
     void invalidate();
 

@@ -144,7 +144,7 @@ Status TTable::readRecords()
     m_blank = m_file->blankRecord();
     m_deleted.assign(static_cast<size_t>(m_recordTotal), 0);
     for (int r = 0; r < m_recordTotal; ++r)
-        m_deleted[r] = recordAt(r)[0] == '*';
+        m_deleted[r] = m_pages->isDeleted(r);
     return Status::ok();
 }
 
@@ -164,7 +164,7 @@ bool TTable::takeInOtherWrites()
         dropIndexes();
     m_deleted.resize(static_cast<size_t>(total), 0);
     for (int r = m_recordTotal; r < total; ++r)
-        m_deleted[r] = recordAt(r)[0] == '*';
+        m_deleted[r] = m_pages->isDeleted(r);
     m_recordTotal = total;
     rebuildOrder();
     const int position = current < 0 ? -1 : positionOf(current);
