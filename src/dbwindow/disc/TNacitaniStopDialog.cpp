@@ -6,21 +6,8 @@
 #include <QKeyEvent>
 #include <QThread>
 
-namespace {
-
-ProgressWindow::Setup setup()
-{
-    ProgressWindow::Setup values;
-    values.name = QStringLiteral("NacitaniStopDialog");
-    values.indicator = QStringLiteral("SBO3");
-    values.sound = QStringLiteral("Info.wav");
-    values.size = TNacitaniStopDialog::kSize;
-    return values;
-}
-
-} // namespace
-
-TNacitaniStopDialog::TNacitaniStopDialog(HlavniSluzby& sluzby) : ProgressWindow(sluzby, setup())
+TNacitaniStopDialog::TNacitaniStopDialog(HlavniSluzby& sluzby)
+    : ProgressWindow(sluzby, informationSetup(QStringLiteral("NacitaniStopDialog"), kSize))
 {
     setText(QStringLiteral("Načítám stopy..."));
     m_storno = new TOfficeButton(QStringLiteral("Storno"), this);

@@ -23,6 +23,19 @@ constexpr int kBottom = 12;
 constexpr int kExposeWait = 500; // milliseconds
 } // namespace
 
+ProgressWindow::Setup ProgressWindow::informationSetup(const QString& name, const QSize& size,
+                                                       std::initializer_list<int> positions)
+{
+    Setup setup;
+    setup.name = name;
+    setup.indicator = QStringLiteral("SBO3");
+    setup.sound = QStringLiteral("Info.wav");
+    setup.size = size;
+    for (const int position : positions)
+        setup.phases.append({position, QString()});
+    return setup;
+}
+
 ProgressWindow::ProgressWindow(HlavniSluzby& sluzby, Setup setup)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_sluzby(sluzby), m_setup(std::move(setup)), m_guard(sluzby, m_setup.indicator)

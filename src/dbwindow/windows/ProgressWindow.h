@@ -44,6 +44,11 @@ public:
         Qt::Alignment textAlignment = Qt::AlignCenter;
     };
 
+    // The information window most work shows: indicator SBO3, the sound
+    // "Info.wav", and phases at `positions` that keep the text as it is.
+    static Setup informationSetup(const QString& name, const QSize& size,
+                                  std::initializer_list<int> positions = {});
+
     ~ProgressWindow() override;
 
     void setText(const QString& text);

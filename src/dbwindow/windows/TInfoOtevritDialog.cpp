@@ -2,23 +2,9 @@
 
 #include "TKopirovaniAnimace.h"
 
-namespace {
-
-ProgressWindow::Setup setup()
-{
-    ProgressWindow::Setup values;
-    values.name = QStringLiteral("InfoOtevritDialog");
-    values.indicator = QStringLiteral("SBO3");
-    values.sound = QStringLiteral("Info.wav");
-    values.size = TInfoOtevritDialog::kSize;
-    for (int position : {14, 28, 42, 56, 70, 84, 100})
-        values.phases.append({position, QString()});
-    return values;
-}
-
-} // namespace
-
-TInfoOtevritDialog::TInfoOtevritDialog(HlavniSluzby& sluzby) : ProgressWindow(sluzby, setup())
+TInfoOtevritDialog::TInfoOtevritDialog(HlavniSluzby& sluzby)
+    : ProgressWindow(sluzby, informationSetup(QStringLiteral("InfoOtevritDialog"), kSize,
+                                              {14, 28, 42, 56, 70, 84, 100}))
 {
     m_animace = new TKopirovaniAnimace(this);
     m_animace->move((width() - m_animace->width()) / 2, 8);

@@ -2,22 +2,9 @@
 
 #include "TKopirovaniAnimace.h"
 
-namespace {
-
 // The update reports its own positions; the window has no phases of its own.
-ProgressWindow::Setup setup()
-{
-    ProgressWindow::Setup values;
-    values.name = QStringLiteral("InfoPropojitDialog");
-    values.indicator = QStringLiteral("SBO3");
-    values.sound = QStringLiteral("Info.wav");
-    values.size = TInfoPropojitDialog::kSize;
-    return values;
-}
-
-} // namespace
-
-TInfoPropojitDialog::TInfoPropojitDialog(HlavniSluzby& sluzby) : ProgressWindow(sluzby, setup())
+TInfoPropojitDialog::TInfoPropojitDialog(HlavniSluzby& sluzby)
+    : ProgressWindow(sluzby, informationSetup(QStringLiteral("InfoPropojitDialog"), kSize))
 {
     m_animace = new TKopirovaniAnimace(this);
     m_animace->move((width() - m_animace->width()) / 2, 8);

@@ -13,11 +13,8 @@ namespace {
 
 ProgressWindow::Setup setupOf(const QString& name)
 {
-    ProgressWindow::Setup setup;
-    setup.name = name;
+    ProgressWindow::Setup setup = ProgressWindow::informationSetup(name, TInfoNajitDialog::kSize);
     setup.indicator = QStringLiteral("SBO2");
-    setup.sound = QStringLiteral("Info.wav");
-    setup.size = TInfoNajitDialog::kSize;
     setup.textBox = QRect(60, 9, TInfoNajitDialog::kSize.width() - 70, 18);
     setup.barBox = QRect(60, 33, TInfoNajitDialog::kSize.width() - 72, 14);
     setup.textFont = searchlook::serifFont(9, true);
