@@ -1,11 +1,14 @@
 #pragma once
 
+#include "Aplikace.h"
+#include "DatabaseWindows.h"
 #include "IniFile.h"
 #include "InstanceGuard.h"
 #include "ProgramFolder.h"
 #include "ProgramLayout.h"
 #include "TDataModule1.h"
 #include "THlavniDialog.h"
+#include "TOtevreniDialog.h"
 #include "TPomocnikDialog.h"
 #include "TestProgramFolder.h"
 
@@ -60,3 +63,16 @@ inline QString testEndpoint()
         QVERIFY2(item_->isEnabled(), "disabled action " name);                                     \
         item_->trigger();                                                                          \
     } while (false)
+
+// The whole program started on `folder`, the standard database open in its
+// window as the user opens it; nothing when it does not open.
+inline std::unique_ptr<Aplikace> startOnStandardDatabase(const ProgramFolder& folder)
+{
+    auto aplikace = std::make_unique<Aplikace>(folder, QString());
+    aplikace->create(nullptr);
+    if (!aplikace->databases()->otevreniDialog()->open(
+            1, QStringLiteral("Standardní databáze programu Fonarium")))
+        return nullptr;
+    QCoreApplication::processEvents();
+    return aplikace;
+}

@@ -124,11 +124,8 @@ void TestRecordCommands::startWithKinds(const QList<QPair<QString, QString>>& ca
             QVERIFY(table.post());
         }
     }
-    m_aplikace = std::make_unique<Aplikace>(m_program->folder(), QString());
-    m_aplikace->create(nullptr);
-    QVERIFY(m_aplikace->databases()->otevreniDialog()->open(
-        1, QStringLiteral("Standardní databáze programu Fonarium")));
-    QCoreApplication::processEvents();
+    m_aplikace = startOnStandardDatabase(m_program->folder());
+    QVERIFY(m_aplikace);
     QVERIFY(editor());
 }
 
