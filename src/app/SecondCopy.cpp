@@ -43,9 +43,9 @@ QPoint SecondCopy::warningPosition(const QPoint& figure, const QSize& figureSize
 void SecondCopy::start()
 {
     m_pomocnikBefore = IniFile(m_folder.suiteIniPath()).readString(kSection, kKey);
-    m_figure->move(figurePosition(m_figure->screenArea(), m_figure->size()));
-    m_warning->move(
-        warningPosition(m_figure->pos(), m_figure->frameGeometry().size(), m_warning->size()));
+    m_figure->standAt(figurePosition(m_figure->screenArea(), m_figure->size()));
+    const QRect figure = m_figure->standing();
+    m_warning->move(warningPosition(figure.topLeft(), figure.size(), m_warning->size()));
     m_figure->setEnabled(false);
     m_warning->show();
     m_figure->show();

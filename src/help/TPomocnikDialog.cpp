@@ -22,7 +22,7 @@ TPomocnikDialog::TPomocnikDialog(const QString& programFolder, TZvuky* zvuky, QW
     // The program ends with its main window, never because the figure closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     createPicture();
-    move(BalloonPlacement::initialFigurePosition(screenArea(), size()));
+    standAt(BalloonPlacement::initialFigurePosition(screenArea(), size()));
 }
 
 void TPomocnikDialog::createPicture()
@@ -44,14 +44,19 @@ QRect TPomocnikDialog::screenArea() const
 QPoint TPomocnikDialog::placeBalloon(const BalloonRule& rule, const QSize& dialogSize)
 {
     const BalloonPlacement placement =
-        BalloonPlacement::place(rule, screenArea(), frameGeometry(), size(), dialogSize);
+        BalloonPlacement::place(rule, screenArea(), standing(), size(), dialogSize);
     if (placement.figureMoves) {
         if (rule.hidesFigure)
             hide();
-        move(placement.figure);
+        standAt(placement.figure);
         show();
     }
     return placement.dialog;
+}
+
+void TPomocnikDialog::standAt(const QPoint& topLeft)
+{
+    setGeometry(QRect(topLeft, size()));
 }
 
 void TPomocnikDialog::showEvent(QShowEvent* event)
@@ -83,13 +88,13 @@ void TPomocnikDialog::mousePressEvent(QMouseEvent* event)
     if (window && window->startSystemMove())
         return;
     m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - pos();
+    m_dragOffset = event->globalPosition().toPoint() - standing().topLeft();
 }
 
 void TPomocnikDialog::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_dragging && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_dragOffset);
+        standAt(event->globalPosition().toPoint() - m_dragOffset);
 }
 
 void TPomocnikDialog::mouseReleaseEvent(QMouseEvent* event)

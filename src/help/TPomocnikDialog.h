@@ -32,6 +32,13 @@ public:
     // The screen area the figure lives in.
     QRect screenArea() const;
 
+    // Where the figure stands on the screen, and moving it there. The figure
+    // has no frame, so this is its own rectangle. The frame the window system
+    // reports would lag behind: a window manager that has just taken the
+    // figure in still reports the empty frame it put it in, as small as 1 x 1.
+    QRect standing() const { return geometry(); }
+    void standAt(const QPoint& topLeft);
+
 signals:
     void doubleClicked();
     // Whether the figure is on the screen could not be stored for the next start.

@@ -1,0 +1,183 @@
+// The figure and its balloons on a real X server, under a window manager that
+// frames windows late: it takes each window into an empty 1 x 1 frame and
+// grows the frame to the window only later, as managers do between taking a
+// window in and decorating it. Balloons placed in between must still meet the
+// figure.
+
+#include "BalloonRule.h"
+#include "TPomocnikDialog.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <X11/Xlib.h>
+
+#include <map>
+
+namespace {
+
+// A window manager that only frames: windows asking to be mapped go into a
+// 1 x 1 frame at their position, and the frames keep that size until grown.
+class LateFrames final
+{
+public:
+    LateFrames() : m_display(XOpenDisplay(nullptr))
+    {
+        if (m_display)
+            XSelectInput(m_display, DefaultRootWindow(m_display),
+                         SubstructureRedirectMask | SubstructureNotifyMask);
+        XSync(m_display, False);
+    }
+    ~LateFrames()
+    {
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+    LateFrames(const LateFrames&) = delete;
+    LateFrames& operator=(const LateFrames&) = delete;
+
+    bool isRunning() const { return m_display != nullptr; }
+
+    // Answers the requests that came in, then lets the program take the news.
+    void settle()
+    {
+        for (int round = 0; round < 5; ++round) {
+            XSync(m_display, False);
+            while (XPending(m_display)) {
+                XEvent event;
+                XNextEvent(m_display, &event);
+                handle(event);
+            }
+            QTest::qWait(20);
+        }
+    }
+
+    void growFrames()
+    {
+        for (const auto& [client, frame] : m_frames) {
+            XWindowAttributes attributes;
+            XGetWindowAttributes(m_display, client, &attributes);
+            XResizeWindow(m_display, frame, attributes.width, attributes.height);
+        }
+        settle();
+    }
+
+private:
+    void handle(const XEvent& event)
+    {
+        const Window root = DefaultRootWindow(m_display);
+        if (event.type == MapRequest) {
+            const Window client = event.xmaprequest.window;
+            XWindowAttributes attributes;
+            XGetWindowAttributes(m_display, client, &attributes);
+            const Window frame =
+                XCreateSimpleWindow(m_display, root, attributes.x, attributes.y, 1, 1, 0, 0, 0);
+            XReparentWindow(m_display, client, frame, 0, 0);
+            XMapWindow(m_display, client);
+            XMapWindow(m_display, frame);
+            m_frames[client] = frame;
+        } else if (event.type == ConfigureRequest) {
+            const XConfigureRequestEvent& request = event.xconfigurerequest;
+            XWindowChanges changes{
+                request.x,     request.y,     request.width, request.height, request.border_width,
+                request.above, request.detail};
+            const auto framed = m_frames.find(request.window);
+            if (framed == m_frames.end()) {
+                XConfigureWindow(m_display, request.window, unsigned(request.value_mask), &changes);
+            } else {
+                if (request.value_mask & (CWX | CWY))
+                    XMoveWindow(m_display, framed->second, request.x, request.y);
+                changes.x = changes.y = 0;
+                XConfigureWindow(m_display, request.window,
+                                 unsigned(request.value_mask & (CWWidth | CWHeight)), &changes);
+            }
+        } else if (event.type == UnmapNotify && event.xunmap.send_event) {
+            // A window that withdraws leaves its frame.
+            const auto framed = m_frames.find(event.xunmap.window);
+            if (framed != m_frames.end()) {
+                XWindowAttributes frame;
+                XGetWindowAttributes(m_display, framed->second, &frame);
+                XReparentWindow(m_display, framed->first, root, frame.x, frame.y);
+                XDestroyWindow(m_display, framed->second);
+                m_frames.erase(framed);
+            }
+        }
+    }
+
+    Display* m_display;
+    std::map<Window, Window> m_frames;
+};
+
+constexpr QSize kQuestion{320, 118};
+
+} // namespace
+
+class TestFigureFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void balloonsMeetTheFigureWhileItsFrameIsLate();
+};
+
+void TestFigureFrame::balloonsMeetTheFigureWhileItsFrameIsLate()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs Xvfb");
+    LateFrames manager;
+    QVERIFY(manager.isRunning());
+    QTemporaryDir program;
+    TPomocnikDialog figure(program.path());
+    const QRect home = figure.standing();
+    const QPoint besideHome(home.left() - kQuestion.width() + BalloonRule::side().tail,
+                            home.bottom() + 1 - kQuestion.height());
+
+    // The chooser shows the figure; a question follows while its frame is empty.
+    figure.placeBalloon(BalloonRule::upper(), QSize(300, 223));
+    figure.show();
+    manager.settle();
+    QCOMPARE(figure.placeBalloon(BalloonRule::side(), kQuestion), besideHome);
+    QCOMPARE(figure.standing(), home);
+
+    // The user closes the figure; the next question shows it again beside it.
+    figure.hide();
+    manager.settle();
+    QCOMPARE(figure.placeBalloon(BalloonRule::side(), kQuestion), besideHome);
+    figure.show();
+    manager.settle();
+    QCOMPARE(figure.placeBalloon(BalloonRule::side(), kQuestion), besideHome);
+
+    // Once framed, it is the same.
+    manager.growFrames();
+    QCOMPARE(figure.placeBalloon(BalloonRule::side(), kQuestion), besideHome);
+    QCOMPARE(figure.standing(), home);
+}
+
+// The test brings its own X server; without one it runs offscreen and skips.
+int main(int argc, char** argv)
+{
+    QProcess server;
+    server.start(QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                  QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                  QStringLiteral("tcp")});
+    QByteArray display;
+    while (!display.endsWith('\n') && server.waitForReadyRead(10000))
+        display += server.readAllStandardOutput();
+    if (!display.trimmed().isEmpty()) {
+        qputenv("DISPLAY", ":" + display.trimmed());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        TestFigureFrame test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    server.terminate();
+    server.waitForFinished();
+    return result;
+}
+
+#include "test_figureframe.moc"
