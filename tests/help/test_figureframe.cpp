@@ -6,7 +6,6 @@
 #include "BalloonRule.h"
 #include "TPomocnikDialog.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,8 +109,6 @@ private slots:
 
 void TestFigureFrame::balloonsMeetTheFigureWhileItsFrameIsLate()
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs Xvfb");
     LateFrames manager;
     QVERIFY(manager.isRunning());
     QTemporaryDir program;
@@ -134,30 +131,5 @@ void TestFigureFrame::balloonsMeetTheFigureWhileItsFrameIsLate()
     QCOMPARE(figure.standing(), home);
 }
 
-// The test brings its own X server; without one it runs offscreen and skips.
-int main(int argc, char** argv)
-{
-    QProcess server;
-    server.start(QStringLiteral("Xvfb"),
-                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                  QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                  QStringLiteral("tcp")});
-    QByteArray display;
-    while (!display.endsWith('\n') && server.waitForReadyRead(10000))
-        display += server.readAllStandardOutput();
-    if (!display.trimmed().isEmpty()) {
-        qputenv("DISPLAY", ":" + display.trimmed());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        TestFigureFrame test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    server.terminate();
-    server.waitForFinished();
-    return result;
-}
-
+QTEST_MAIN(TestFigureFrame)
 #include "test_figureframe.moc"
