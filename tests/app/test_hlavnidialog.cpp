@@ -8,15 +8,21 @@
 #include "TTable.h"
 #include "TableLayout.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -79,6 +85,7 @@ private slots:
     void assistantAtFirstShowing();
     void balloonBringsTheFigureOut();
     void printerSetupKeepsThePrinter();
+    void printerSetupOffersAPdfFile();
     void cancelPictureEmptiesTheKey();
     void kindChoiceFiltersTheDatabaseInFront();
     void exitResetsThePerRunKeys();
@@ -696,6 +703,32 @@ void TestHlavniDialog::printerSetupKeepsThePrinter()
     TRIGGER(m_main->window, "MS9");
     QCOMPARE(PrinterSetup::takeShownCount(), 2);
     QVERIFY(m_main->window->printer());
+}
+
+// With or without printers installed, reports can go to a PDF file chosen in
+// the platform's dialog.
+void TestHlavniDialog::printerSetupOffersAPdfFile()
+{
+    const QString pdf = QDir(m_program->path()).filePath(QStringLiteral("sestava.pdf"));
+    bool offered = false;
+    QTimer::singleShot(0, this, [pdf, &offered] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        offered =
+            printers && file && printers->count() > QPrinterInfo::availablePrinterNames().size();
+        if (offered) {
+            printers->setCurrentIndex(printers->count() - 1);
+            file->setText(pdf);
+        }
+        offered ? dialog->accept() : dialog->reject();
+    });
+    PrinterSetup::setNextAnswer(std::nullopt);
+    TRIGGER(m_main->window, "MS9");
+    QVERIFY(offered);
+    QCOMPARE(m_main->window->printer()->outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(m_main->window->printer()->outputFileName(), pdf);
 }
 
 void TestHlavniDialog::cancelPictureEmptiesTheKey()
