@@ -15,7 +15,9 @@ bool PrinterSetup::exec(QPrinter* printer, QWidget* parent)
     QPrintDialog dialog(printer, parent);
     dialog.setWindowTitle(QStringLiteral("Nastavení tiskárny"));
     // Choosing the printer and its paper only; what to print is chosen later.
-    dialog.setOptions({});
+    // A PDF file stays on offer: on a desktop without a printer it is the
+    // only way to print at all.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     // The confirming button keeps the choice; nothing is printed yet. The
     // platform's dialog offers no handle on its buttons but its children.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {

@@ -8,15 +8,21 @@
 #include "TTable.h"
 #include "TableLayout.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -696,6 +702,19 @@ void TestHlavniDialog::printerSetupKeepsThePrinter()
     TRIGGER(m_main->window, "MS9");
     QCOMPARE(PrinterSetup::takeShownCount(), 2);
     QVERIFY(m_main->window->printer());
+
+    // With or without printers installed, a PDF file is on offer.
+    const QString pdf = QDir(m_program->path()).filePath(QStringLiteral("sestava.pdf"));
+    QTimer::singleShot(0, this, [pdf] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+        printers->setCurrentIndex(QPrinterInfo::availablePrinterNames().size());
+        dialog->accept();
+    });
+    TRIGGER(m_main->window, "MS9");
+    QCOMPARE(m_main->window->printer()->outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(m_main->window->printer()->outputFileName(), pdf);
 }
 
 void TestHlavniDialog::cancelPictureEmptiesTheKey()

@@ -2,6 +2,7 @@
 #include "AppTestSupport.h"
 #include "DatabaseWindows.h"
 #include "HelpWindows.h"
+#include "ReportWindows.h"
 #include "TDataModule1.h"
 #include "TGradientText.h"
 #include "TIniDialog.h"
@@ -9,6 +10,7 @@
 #include "TNovyDialog.h"
 #include "TOProgramuDialog.h"
 #include "TOtevreniDialog.h"
+#include "TPrevDialog.h"
 #include "TSpusteniDialog.h"
 #include "TTable.h"
 #include "TTipyDialog.h"
@@ -161,6 +163,19 @@ void TestStartup::dialogsReachTheirCommands()
     TRIGGER(aplikace.hlavni(), "Napoveda1");
     QVERIFY(aplikace.help()->napovedaDialog()->isVisible());
     aplikace.help()->napovedaDialog()->hide();
+    // The picture view stays usable over the main window it disables.
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(m_program->path() + "/obal.bmp"));
+    m_program->setKey("Obrazek", "Obrazek", m_program->path() + "/obal.bmp");
+    emit aplikace.hlavni()->findChild<QMenu*>("MenuNastroje")->aboutToShow();
+    TRIGGER(aplikace.hlavni(), "PP3");
+    TPrevDialog* view = aplikace.reports()->prev();
+    QVERIFY(view->isVisible());
+    QVERIFY(view->isEnabled());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(!view->isVisible());
+    QVERIFY(aplikace.hlavni()->isEnabled());
     const QList<QPair<const char*, QWidget*>> databaseDialogs{
         {"MS1", aplikace.databases()->novyDialog()},
         {"MS2", aplikace.databases()->otevreniDialog()},

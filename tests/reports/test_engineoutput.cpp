@@ -2,9 +2,13 @@
 #include "ReportEngine.h"
 #include "TNahledSestavy.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace report;
@@ -55,6 +59,7 @@ class TestEngineOutput : public QObject
 
 private slots:
     void previewLaysOutOnlyThePagesShown();
+    void printStoppedMidwayLeavesNoFile();
 };
 
 void TestEngineOutput::previewLaysOutOnlyThePagesShown()
@@ -79,6 +84,31 @@ void TestEngineOutput::previewLaysOutOnlyThePagesShown()
     QCOMPARE(data.reads, 2 * kRowsPerPage);
     QVERIFY(!preview->findChild<QToolButton*>("DalsiStrana")->isEnabled());
     preview->close();
+}
+
+// The user stops a long print in its progress window: no half-written file
+// is left to be taken for the whole list, and no failure is claimed.
+void TestEngineOutput::printStoppedMidwayLeavesNoFile()
+{
+    CountedRows data(kRows);
+    ReportEngine engine(rowsOnly());
+    engine.setDataSet(&data);
+    const auto report = engine.prepare();
+    QVERIFY(report);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("seznam.pdf");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QWidget window;
+    QTimer::singleShot(0, &window, [&window] {
+        if (auto* progress = window.findChild<QProgressDialog*>("TiskPrubeh"))
+            progress->cancel();
+    });
+    QCOMPARE(printReport(*report, printer, dir.filePath("Fonarium2000.ini"), &window),
+             PrintResult::Stopped);
+    QVERIFY(data.reads < kRows);
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestEngineOutput)

@@ -172,9 +172,14 @@ void TestReportEngine::fixedBoxesCutGrowingBoxesGrow()
     Element growing = textElement("Growing", longText, {40, 0, 30, 5});
     growing.grows = true;
     Element after = textElement("After", "x", {0, 0, 10, 5});
-    layout.bands = {{BandKind::Detail, 6, {fixed, growing}, {}},
+    // One and a half lines high: the second line does not print at all.
+    Element field = textElement("Field", "NAZEV", {80, 0, 30, 12}, ElementKind::Field);
+    field.source = QStringLiteral("Table1");
+    field.font.pointSize = 20;
+    layout.bands = {{BandKind::Detail, 13, {fixed, growing, field}, {}},
                     {BandKind::PageFooter, 6, {after}, {}}};
     ReportEngine engine(layout);
+    engine.bind(QStringLiteral("Table1"), [&longText](const QString&) { return longText; });
     const auto report = engine.run();
     QVERIFY(report);
     const Page& page = report->pages.first();
@@ -197,6 +202,8 @@ void TestReportEngine::fixedBoxesCutGrowingBoxesGrow()
     QVERIFY(inked({10, 10, 30, 5}));
     QVERIFY(!inked({10, 15.5, 30, 10}));
     QVERIFY(inked({50, 15.5, 30, 10}));
+    QVERIFY(inked({90, 10, 30, 8}));
+    QVERIFY(!inked({90, 18.3, 30, 3.5}));
 }
 
 void TestReportEngine::hooksRunAroundARun()

@@ -1,5 +1,6 @@
 #include "ReportPainter.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -14,6 +15,16 @@ constexpr qreal kMmPerInch = 25.4;
 // Outlines, folds and cut lines: thin, yet visible on any printer.
 constexpr qreal kLineWidthMm = 0.2;
 constexpr int kPdfDpi = 1200;
+
+// The part of a field's box that its text may ink: the lines whose baseline
+// lies in the box. Of a line cut off below them not even the accents or the
+// tops of its letters show.
+QRectF wholeLines(const QRectF& box, const QFontMetricsF& metrics)
+{
+    const qreal step = metrics.lineSpacing();
+    const int lines = std::max(0, int((box.height() - metrics.ascent()) / step)) + 1;
+    return QRectF(box.topLeft(), QSizeF(box.width(), std::min(box.height(), lines * step)));
+}
 
 QPageLayout pageLayoutOf(const PagedReport& report)
 {
@@ -108,7 +119,7 @@ void ReportPainter::paintText(QPainter& painter, const PlacedElement& element, c
     int flags = int(element.alignment);
     if (element.rotation != 90) {
         if (element.kind != ElementKind::Text)
-            painter.setClipRect(box);
+            painter.setClipRect(wholeLines(box, QFontMetricsF(painter.font(), painter.device())));
         painter.drawText(box, flags | Qt::TextWordWrap, element.text);
         return;
     }

@@ -1,5 +1,6 @@
 #include "TPopiskaReport.h"
 
+#include "CaptionFit.h"
 #include "FrontPicture.h"
 #include "IniFile.h"
 #include "LabelLayouts.h"
@@ -25,6 +26,8 @@ TPopiskaReport::TPopiskaReport(report::ReportLayout layout, QStringList bound, Q
     : m_engine(std::move(layout)), m_bound(std::move(bound)), m_programIni(std::move(programIni)),
       m_pictureLeft(pictureLeft)
 {
+    // The brand must not wrap onto a second line across the outline of the label.
+    report::fitCaptions(m_engine.layout());
     if (m_pictureLeft)
         m_engine.hooks().beforePrint = [this] { return placePicture(); };
 }

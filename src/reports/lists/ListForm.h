@@ -12,11 +12,7 @@ void showPerformerAndGenre(report::ReportLayout& layout, bool shown);
 // A caption the run sets (the genre, the kind, the performer).
 void setCaption(report::ReportLayout& layout, const QString& name, const QString& text);
 
-// Every caption prints whole on its line: a box narrower than its text widens
-// to the right, or about its centre when centred, never past the band; what
-// is still too long wraps and its band grows. The date is given room for
-// today in the same way.
-void fitCaptions(report::ReportLayout& layout);
+// The date is given room for today as captions are (report::fitCaptions).
 void fitToday(report::ReportLayout& layout, const QString& name);
 
 } // namespace lists

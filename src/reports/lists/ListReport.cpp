@@ -1,5 +1,6 @@
 #include "ListReport.h"
 
+#include "CaptionFit.h"
 #include "ListForm.h"
 
 ListReport::ListReport(report::ReportLayout measured)
@@ -9,7 +10,7 @@ ListReport::ListReport(report::ReportLayout measured)
     m_engine.hooks().beforePrint = [this] {
         report::ReportLayout form = m_measured;
         setUpForm(form);
-        lists::fitCaptions(form);
+        report::fitCaptions(form);
         lists::fitToday(form, QStringLiteral("QRSysData2"));
         m_engine.setLayout(std::move(form));
         return true;

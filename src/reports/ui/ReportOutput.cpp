@@ -42,10 +42,11 @@ void ReportOutput::show(report::PagedReport report, report::ReportEngine& engine
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     const QString ini = m_sluzby.programFolder().programIniPath();
     if (mode == QLatin1Char('T')) {
-        if (!printer || !printReport(report, *printer, ini, m_window)) {
+        if (!printer || printReport(report, *printer, ini, m_window) == PrintResult::Failed) {
             showError(failure);
             return;
         }
+        // Stopped by the user or not, the run is over.
         engine.printed();
         return;
     }

@@ -28,7 +28,9 @@ ReportWindows::ReportWindows(HlavniSluzby& sluzby, QWidget* mainWindow, QObject*
       m_nahled(std::make_unique<TNahledDialog>(sluzby)),
       m_popisky(std::make_unique<TPopiskyDialog>(sluzby, *m_output)),
       m_obrazek(std::make_unique<TObrazekDialog>(sluzby)),
-      m_prev(std::make_unique<TPrevDialog>(sluzby, mainWindow)),
+      // A window of its own: as a child of the main window it would be disabled
+      // with it, greyed and deaf to Esc and Enter.
+      m_prev(std::make_unique<TPrevDialog>(sluzby)),
       m_abeceda(std::make_unique<TAbecedaDialog>(sluzby, *m_output)),
       m_interpret(std::make_unique<TInterpretDialog>(sluzby, *m_output))
 {

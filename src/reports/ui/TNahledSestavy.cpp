@@ -34,27 +34,48 @@ void prepare(QPrinter& printer, const report::PagedReport& report)
     printer.setPageOrientation(report.orientation());
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
+
+// A stopped print to a file would leave its first pages there as if it were
+// the whole report.
+void discardStoppedPrint(QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        QFile::remove(printer.outputFileName());
+}
 } // namespace
 
-bool printReport(const report::PagedReport& report, QPrinter& printer, const QString& programIni,
-                 QWidget* parent)
+PrintResult printReport(const report::PagedReport& report, QPrinter& printer,
+                        const QString& programIni, QWidget* parent)
 {
     prepare(printer, report);
     const QPointF offset = PrinterOffset::read(programIni, printer.printerName());
     if (report.pageCount() <= 1)
-        return report::ReportPainter::paint(printer, report, offset);
+        return report::ReportPainter::paint(printer, report, offset) ? PrintResult::Printed
+                                                                     : PrintResult::Failed;
     QProgressDialog progress(QStringLiteral("Tisk sestavy..."), QStringLiteral("Storno"), 0,
                              report.pageCount(), parent);
     progress.setObjectName(QStringLiteral("TiskPrubeh"));
     progress.setWindowModality(Qt::WindowModal);
-    return report::ReportPainter::paint(printer, report, offset, 0, 0, [&](int page) {
+    progress.setMinimumDuration(0);
+    bool stopped = false;
+    const bool printed = report::ReportPainter::paint(printer, report, offset, 0, 0, [&](int page) {
         progress.setValue(page);
-        return !progress.wasCanceled();
+        if (progress.wasCanceled() && !stopped) {
+            stopped = true;
+            // A printer that can still drop the job does not print its first pages.
+            printer.abort();
+        }
+        return !stopped;
     });
+    if (stopped) {
+        discardStoppedPrint(printer);
+        return PrintResult::Stopped;
+    }
+    return printed ? PrintResult::Printed : PrintResult::Failed;
 }
 
-bool printReport(const report::LaidOutReport& report, QPrinter& printer, const QString& programIni,
-                 QWidget* parent)
+PrintResult printReport(const report::LaidOutReport& report, QPrinter& printer,
+                        const QString& programIni, QWidget* parent)
 {
     return printReport(report::PagedReport(report), printer, programIni, parent);
 }
@@ -185,7 +206,10 @@ bool TNahledSestavy::print()
 {
     if (!m_printer)
         return false;
-    if (!printReport(m_report, *m_printer, m_programIni, this)) {
+    const PrintResult result = printReport(m_report, *m_printer, m_programIni, this);
+    if (result == PrintResult::Stopped)
+        return false;
+    if (result == PrintResult::Failed) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Sestavu se nepodařilo vytisknout na tiskárně „%1“.")
                                  .arg(m_printer->printerName()));

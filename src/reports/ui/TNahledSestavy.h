@@ -38,7 +38,7 @@ public:
     void showPage(int index);
     void setZoomPercent(int percent);
 
-    // Prints every page; false when the printer refused.
+    // Prints every page; false when the printer refused or the user stopped it.
     bool print();
     // Asks for a file name and saves the report there; false when it was not
     // written or the user stopped it.
@@ -70,10 +70,17 @@ private:
     QHash<QString, QToolButton*> m_buttons;
 };
 
+enum class PrintResult
+{
+    Printed,
+    Stopped, // by the user, who needs no message about it
+    Failed,
+};
+
 // Prints a laid-out report at 100 % on `printer`, moved by the printer's
-// offset; a report of several pages shows its progress. False when the
-// printer refused or the user stopped it.
-bool printReport(const report::PagedReport& report, QPrinter& printer, const QString& programIni,
-                 QWidget* parent);
-bool printReport(const report::LaidOutReport& report, QPrinter& printer, const QString& programIni,
-                 QWidget* parent);
+// offset; a report of several pages shows its progress and can be stopped
+// there, which leaves no half-printed PDF file behind.
+PrintResult printReport(const report::PagedReport& report, QPrinter& printer,
+                        const QString& programIni, QWidget* parent);
+PrintResult printReport(const report::LaidOutReport& report, QPrinter& printer,
+                        const QString& programIni, QWidget* parent);
