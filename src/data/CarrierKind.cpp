@@ -1,5 +1,7 @@
 #include "CarrierKind.h"
 
+#include "FieldCodec.h"
+
 namespace carrierkind {
 
 QString text(CarrierKind kind)
@@ -37,6 +39,32 @@ bool isCompactDisc(CarrierKind kind)
 {
     return kind == CarrierKind::AudioCd || kind == CarrierKind::Mp3Cd ||
            kind == CarrierKind::DataCd;
+}
+
+QString minuteText(const QString& shown, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    const auto parsed =
+        fieldcodec::parseDecimal(shown, point.isEmpty() ? QLatin1Char('.') : point.at(0));
+    if (!parsed || parsed->fraction.size() > 2 || shown.trimmed().isEmpty())
+        return shown;
+    return (parsed->negative ? QStringLiteral("-") : QString()) +
+           (parsed->whole.isEmpty() ? QStringLiteral("0") : parsed->whole) + point +
+           parsed->fraction.leftJustified(2, QLatin1Char('0'));
+}
+
+QString shownValue(const QString& kind, const QString& field, const QString& shown,
+                   const QLocale& locale)
+{
+    const auto known = parse(kind);
+    if (!known || !isTimed(*known))
+        return shown;
+    bool track = false;
+    if (field.startsWith(QLatin1Char('C')) && field.size() <= 3) {
+        const int n = QStringView(field).mid(1).toInt(&track);
+        track = track && n >= 1 && n <= 30;
+    }
+    return track || field == QLatin1String("CELKEM") ? minuteText(shown, locale) : shown;
 }
 
 } // namespace carrierkind

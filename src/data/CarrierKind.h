@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -30,5 +31,16 @@ std::optional<CarrierKind> parse(const QString& text);
 // seconds; those of a data or MP3 CD are file sizes in megabytes.
 bool isTimed(CarrierKind kind);
 bool isCompactDisc(CarrierKind kind);
+
+// A length in minutes as users type and read it, with both digits of the
+// seconds: the table shows the stored 2.1 as "2,1", which reads as 2:01, and
+// this gives "2,10". A text that is no length comes back as it is.
+QString minuteText(const QString& shown, const QLocale& locale);
+
+// A field of a carrier of the kind stored as `kind`, as the program shows it:
+// the track lengths and the total of a timed kind as minute texts, every other
+// field as the table shows it.
+QString shownValue(const QString& kind, const QString& field, const QString& shown,
+                   const QLocale& locale);
 
 } // namespace carrierkind

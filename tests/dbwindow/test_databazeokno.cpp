@@ -277,6 +277,11 @@ void TestDatabazeOkno::overviewFollowsTheCursor()
     TZaznamPrehled overview(table);
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Jedna"));
     QCOMPARE(overview.shownText("DRUH"), QStringLiteral("LP"));
+    // 72 min 10 s, not 72 min 1 s.
+    QVERIFY(table->edit());
+    QVERIFY(table->setFieldText("CELKEM", "72.1"));
+    QCOMPARE(overview.shownText("CELKEM"), "72" + table->locale().decimalPoint() + "10");
+    table->cancel();
     QVERIFY(table->next());
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Dvě"));
     table->close();

@@ -183,7 +183,7 @@ void TestLabels::printedWordsStandInTheirBoxes_data()
         << "TiskMCDialog" << portrait << "7" << paper(31.5, 105.8, 10.1, 4.5) << "centred";
     QTest::newRow("MC side A, track 1") << "TiskMCDialog" << portrait << "PrvniSkladba1"
                                         << paper(119.1, 73.0, 3.2, 36.2) << "rotated";
-    QTest::newRow("MC side A, length 15") << "TiskMCDialog" << portrait << "15,5"
+    QTest::newRow("MC side A, length 15") << "TiskMCDialog" << portrait << "15,50"
                                           << paper(119.1 + 3.44 * 14, 64.6, 3.2, 6.6) << "rotated";
     QTest::newRow("MC side B, track 30") << "TiskMCDialog" << portrait << "PrvniSkladba30"
                                          << paper(119.1 + 3.44 * 14, 22.2, 3.2, 36.2) << "rotated";
@@ -191,7 +191,7 @@ void TestLabels::printedWordsStandInTheirBoxes_data()
                                    << paper(141.3, 23.3, 118.8, 8.5) << "centred";
     QTest::newRow("booklet track 26") << "TiskCD1Dialog" << landscape << "PrvniSkladba26"
                                       << paper(29.6, 15.1 + 4.23 * 25, 94.2, 4.5) << "left";
-    QTest::newRow("booklet length 26") << "TiskCD1Dialog" << landscape << "26,5"
+    QTest::newRow("booklet length 26") << "TiskCD1Dialog" << landscape << "26,50"
                                        << paper(127.0, 15.1 + 4.23 * 25, 9.5, 4.5) << "left";
     QTest::newRow("inlay performer") << "TiskCD2Dialog" << portrait << "PrvniInterpret"
                                      << paper(27.5, 14.8, 133.6, 7.1) << "centred";
@@ -318,7 +318,7 @@ void TestLabels::trackCounts()
     int shownLengths = 0;
     for (const report::PlacedElement& e : report.pages.first().elements) {
         shownTitles += e.text.startsWith("PrvniSkladba");
-        shownLengths += e.text.endsWith(",5");
+        shownLengths += e.text.endsWith(",50");
     }
     QCOMPARE(shownTitles, titles);
     QCOMPARE(shownLengths, lengths);

@@ -439,7 +439,10 @@ void TestLists::selectedCarrier()
     }
     if (full && rows > 0) {
         QCOMPARE(texts(report, "TA30").first(), QStringLiteral("Skladba30"));
-        QVERIFY(texts(report, "TC16").first().startsWith("16"));
+        // A length keeps both digits of the seconds; a size is as stored.
+        const bool timed = numbers.first() != QLatin1String("12");
+        QCOMPARE(texts(report, "TC16").first(),
+                 timed ? "16" + QLocale().decimalPoint() + "00" : QStringLiteral("16"));
     }
 }
 

@@ -78,12 +78,7 @@ bool CarrierTotal::isDataKind(const QString& kind)
 
 QString CarrierTotal::minuteText(const QString& shown, const QLocale& locale)
 {
-    const QString point = locale.decimalPoint();
-    Status error;
-    const auto value = hundredths(shown, point.isEmpty() ? QChar('.') : point.at(0), &error);
-    if (!value || shown.trimmed().isEmpty())
-        return shown;
-    return withPoint(*value, locale, true);
+    return carrierkind::minuteText(shown, locale);
 }
 
 CarrierTotal::Result CarrierTotal::compute(const QString& kind, const QStringList& tracks,

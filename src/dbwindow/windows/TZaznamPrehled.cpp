@@ -1,5 +1,6 @@
 #include "TZaznamPrehled.h"
 
+#include "CarrierKind.h"
 #include "DialogLook.h"
 #include "TTable.h"
 
@@ -54,8 +55,12 @@ QString TZaznamPrehled::shownText(const QString& field) const
 void TZaznamPrehled::refresh()
 {
     const bool record = m_table && m_table->isActive() && !m_table->isEmpty();
+    const QString kind = record ? m_table->fieldText(QStringLiteral("DRUH")) : QString();
     for (auto it = m_values.begin(); it != m_values.end(); ++it) {
-        it.value()->setText(record && m_table->hasField(it.key()) ? m_table->fieldText(it.key())
-                                                                  : QString());
+        const bool shown = record && m_table->hasField(it.key());
+        it.value()->setText(shown ? carrierkind::shownValue(kind, it.key(),
+                                                            m_table->fieldText(it.key()),
+                                                            m_table->locale())
+                                  : QString());
     }
 }

@@ -1,6 +1,7 @@
 #include "TPopiskaReport.h"
 
 #include "CaptionFit.h"
+#include "CarrierKind.h"
 #include "FrontPicture.h"
 #include "IniFile.h"
 #include "LabelLayouts.h"
@@ -40,8 +41,10 @@ void TPopiskaReport::bind(const QString& source, const TTable* table)
     }
     // The table may go before the label is run again; then the fields are blank.
     m_engine.bind(source, [table = QPointer<const TTable>(table)](const QString& field) {
-        return table && table->isActive() && !table->isEmpty() ? table->fieldText(field)
-                                                               : QString();
+        if (!table || !table->isActive() || table->isEmpty())
+            return QString();
+        return carrierkind::shownValue(table->fieldText(QStringLiteral("DRUH")), field,
+                                       table->fieldText(field), table->locale());
     });
 }
 

@@ -1,5 +1,6 @@
 #include "CarrierRows.h"
 
+#include "CarrierKind.h"
 #include "TableScan.h"
 
 Status CarrierRows::read(const QString& path, const QString& index, const QStringList& fields,
@@ -19,10 +20,11 @@ Status CarrierRows::read(const QString& path, const QString& index, const QStrin
     while (scan.next()) {
         if (accept && !accept(scan))
             continue;
+        const QString kind = scan.fieldText(QStringLiteral("DRUH"));
         QStringList row;
         row.reserve(present.size());
         for (const QString& name : present)
-            row.append(scan.fieldText(name));
+            row.append(carrierkind::shownValue(kind, name, scan.fieldText(name), locale));
         m_rows.push_back(std::move(row));
     }
     if (!scan.status()) {
