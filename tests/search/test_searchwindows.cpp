@@ -11,6 +11,7 @@
 #include "TVyberSestavy.h"
 #include "TVysledekDialog.h"
 #include "TZpravaDialog.h"
+#include "TableFiles.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,8 @@ private slots:
     void enterClosesTheSearch();
     void buildThenSearchThenShow();
     void copiesStayCurrentUntilAnotherBuild();
+    void changedCarriersMakeTheCopyStale_data();
+    void changedCarriersMakeTheCopyStale();
     void perCarrierBuildShowsEveryKind();
     void failedBuildGivesTheMainWindowBack();
     void reportCopyIsNoSearchCopy();
@@ -275,6 +278,50 @@ void TestSearchWindows::copiesStayCurrentUntilAnotherBuild()
     m_sluzby->slot = 0;
     m_search->open();
     QCOMPARE(najit()->slot(), 3);
+}
+
+void TestSearchWindows::changedCarriersMakeTheCopyStale_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("carrier stored") << 1 << "store"
+                                    << "0/0";
+    QTest::newRow("carrier deleted") << 1 << "delete"
+                                     << "0/0";
+    QTest::newRow("edit given up") << 1 << "cancel"
+                                   << "1/0";
+    QTest::newRow("carrier of another database") << 2 << "store"
+                                                 << "1/0";
+}
+
+void TestSearchWindows::changedCarriersMakeTheCopyStale()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, change);
+    QFETCH(QString, keys);
+    if (slot == 2) {
+        QVERIFY(tablefiles::recreateFromTemplate(m_folder->folder().templateFolder(),
+                                                 m_folder->folder().dataFolder(), "Audio1"));
+        addCarriers(*m_folder, QStringLiteral("Audio1.dbf"), {{"1", "Podzim"}});
+    }
+    m_search->open();
+    build(choose("2"));
+    QCOMPARE(this->keys(), QStringLiteral("1/0"));
+    TTable* table = m_sluzby->dataModule()->slotTable(slot);
+    QVERIFY(table->isActive() || table->open());
+    QVERIFY(table->first());
+    if (change == "delete") {
+        QVERIFY(table->deleteRecord());
+    } else {
+        QVERIFY(table->edit());
+        QVERIFY(table->setFieldText("NAZEV", "Léto"));
+        if (change == "store")
+            QVERIFY(table->post());
+        else
+            table->cancel();
+    }
+    QCOMPARE(this->keys(), keys);
 }
 
 void TestSearchWindows::perCarrierBuildShowsEveryKind()
