@@ -15,6 +15,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTreeView>
 
@@ -40,6 +41,7 @@ private slots:
     void failedBuildGivesTheMainWindowBack();
     void reportCopyIsNoSearchCopy();
     void resultListEntries();
+    void listOpensAtItsTop();
     void carrierGoneSinceTheCopy();
     void reportCopiesFollowTheKindChoice_data();
     void reportCopiesFollowTheKindChoice();
@@ -397,6 +399,26 @@ void TestSearchWindows::resultListEntries()
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
     QVERIFY(!vysledek()->isVisible());
     QCOMPARE(m_sluzby->dataModule()->slotTable(1)->fieldText("NAZEV"), QStringLiteral("Zima"));
+}
+
+void TestSearchWindows::listOpensAtItsTop()
+{
+    QList<Carrier> many;
+    for (int n = 10; n < 60; ++n)
+        many.append({QString::number(n), QStringLiteral("Deska %1").arg(n)});
+    addCarriers(*m_folder, QStringLiteral("AudioS.dbf"), many);
+    m_search->open();
+    build(choose("1"));
+    QTreeView* tree = vysledek()->treeView();
+    for (int round = 0; round < 2; ++round) {
+        CLICK(m_search->pomocnaDialog(), TOfficeLabel, "Zacit");
+        QCOMPARE(tree->verticalScrollBar()->value(), 0);
+        tree->scrollToBottom();
+        QVERIFY(tree->verticalScrollBar()->value() > 0);
+        CLICK(vysledek(), TOfficeButton, "Konec");
+        m_search->open();
+        QVERIFY(choose("1"));
+    }
 }
 
 void TestSearchWindows::carrierGoneSinceTheCopy()
