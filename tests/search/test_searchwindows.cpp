@@ -11,7 +11,6 @@
 #include "TVyberSestavy.h"
 #include "TVysledekDialog.h"
 #include "TZpravaDialog.h"
-#include "TableFiles.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +34,6 @@ private slots:
     void enterClosesTheSearch();
     void buildThenSearchThenShow();
     void copiesStayCurrentUntilAnotherBuild();
-    void changedCarriersMakeTheCopyStale_data();
-    void changedCarriersMakeTheCopyStale();
     void perCarrierBuildShowsEveryKind();
     void failedBuildGivesTheMainWindowBack();
     void reportCopyIsNoSearchCopy();
@@ -264,6 +261,11 @@ void TestSearchWindows::copiesStayCurrentUntilAnotherBuild()
     QCOMPARE(keys(), QStringLiteral("0/1"));
     QVERIFY(offersStart("6"));
     QVERIFY(!offersStart("2"));
+    // A carrier stored since the copy was made: the copy would list it as it was.
+    TTable* table = m_sluzby->dataModule()->slotTable(1);
+    QVERIFY(table->edit() && table->setFieldText("NAZEV", "Léto") && table->post());
+    QVERIFY(!offersStart("6"));
+    build(choose("6"));
     // Another kind choice: the per-track copy no longer fits.
     m_sluzby->kindChoice().setItem("NO3");
     QVERIFY(!offersStart("6"));
@@ -280,50 +282,6 @@ void TestSearchWindows::copiesStayCurrentUntilAnotherBuild()
     m_sluzby->slot = 0;
     m_search->open();
     QCOMPARE(najit()->slot(), 3);
-}
-
-void TestSearchWindows::changedCarriersMakeTheCopyStale_data()
-{
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<QString>("keys");
-    QTest::newRow("carrier stored") << 1 << "store"
-                                    << "0/0";
-    QTest::newRow("carrier deleted") << 1 << "delete"
-                                     << "0/0";
-    QTest::newRow("edit given up") << 1 << "cancel"
-                                   << "1/0";
-    QTest::newRow("carrier of another database") << 2 << "store"
-                                                 << "1/0";
-}
-
-void TestSearchWindows::changedCarriersMakeTheCopyStale()
-{
-    QFETCH(int, slot);
-    QFETCH(QString, change);
-    QFETCH(QString, keys);
-    if (slot == 2) {
-        QVERIFY(tablefiles::recreateFromTemplate(m_folder->folder().templateFolder(),
-                                                 m_folder->folder().dataFolder(), "Audio1"));
-        addCarriers(*m_folder, QStringLiteral("Audio1.dbf"), {{"1", "Podzim"}});
-    }
-    m_search->open();
-    build(choose("2"));
-    QCOMPARE(this->keys(), QStringLiteral("1/0"));
-    TTable* table = m_sluzby->dataModule()->slotTable(slot);
-    QVERIFY(table->isActive() || table->open());
-    QVERIFY(table->first());
-    if (change == "delete") {
-        QVERIFY(table->deleteRecord());
-    } else {
-        QVERIFY(table->edit());
-        QVERIFY(table->setFieldText("NAZEV", "Léto"));
-        if (change == "store")
-            QVERIFY(table->post());
-        else
-            table->cancel();
-    }
-    QCOMPARE(this->keys(), keys);
 }
 
 void TestSearchWindows::perCarrierBuildShowsEveryKind()
@@ -409,16 +367,12 @@ void TestSearchWindows::listOpensAtItsTop()
     addCarriers(*m_folder, QStringLiteral("AudioS.dbf"), many);
     m_search->open();
     build(choose("1"));
-    QTreeView* tree = vysledek()->treeView();
-    for (int round = 0; round < 2; ++round) {
-        CLICK(m_search->pomocnaDialog(), TOfficeLabel, "Zacit");
-        QCOMPARE(tree->verticalScrollBar()->value(), 0);
-        tree->scrollToBottom();
-        QVERIFY(tree->verticalScrollBar()->value() > 0);
-        CLICK(vysledek(), TOfficeButton, "Konec");
-        m_search->open();
-        QVERIFY(choose("1"));
-    }
+    CLICK(m_search->pomocnaDialog(), TOfficeLabel, "Zacit");
+    vysledek()->treeView()->scrollToBottom();
+    CLICK(vysledek(), TOfficeButton, "Konec");
+    m_search->open();
+    CLICK(choose("1"), TOfficeLabel, "Zacit");
+    QCOMPARE(vysledek()->treeView()->verticalScrollBar()->value(), 0);
 }
 
 void TestSearchWindows::carrierGoneSinceTheCopy()
