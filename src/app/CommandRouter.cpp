@@ -63,7 +63,17 @@ void CommandRouter::setAvailable(const QString& actionName, bool available)
     else
         m_unavailable.insert(actionName);
     if (QAction* item = action(actionName))
-        item->setEnabled(available && isRouted(commandOf(actionName)));
+        item->setEnabled(available && isRouted(commandOf(actionName)) &&
+                         !m_blocked.contains(actionName));
+}
+
+void CommandRouter::setBlocked(const QString& actionName, bool blocked)
+{
+    if (blocked)
+        m_blocked.insert(actionName);
+    else
+        m_blocked.remove(actionName);
+    updateEnabled(commandOf(actionName));
 }
 
 bool CommandRouter::isAvailable(const QString& actionName) const
@@ -85,6 +95,6 @@ void CommandRouter::updateEnabled(const QString& command)
     const bool routed = isRouted(command);
     for (const QString& name : m_mirrors.values(command)) {
         if (QAction* item = m_actions.value(name))
-            item->setEnabled(routed && isAvailable(name));
+            item->setEnabled(routed && isAvailable(name) && !m_blocked.contains(name));
     }
 }

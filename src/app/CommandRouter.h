@@ -38,6 +38,9 @@ public:
 
     void setAvailable(const QString& actionName, bool available);
     bool isAvailable(const QString& actionName) const;
+    // An item of a part that is disabled as a whole (a main menu) is disabled
+    // with it, its shortcut included, whatever its own availability.
+    void setBlocked(const QString& actionName, bool blocked);
 
 private:
     struct Route
@@ -54,4 +57,5 @@ private:
     QMultiHash<QString, QString> m_mirrors;
     QHash<QString, Route> m_routes;
     QSet<QString> m_unavailable;
+    QSet<QString> m_blocked;
 };

@@ -135,12 +135,8 @@ Status CsvCommands::importFrom(TDatabazeDialog& window, const QString& path, int
 // The search and the lists must not go on using a copy made before the import.
 void CsvCommands::forgetSearchCopies(int slot) const
 {
-    const ProgramSettings settings(m_sluzby.programFolder().programIniPath());
-    for (const auto build :
-         {ProgramSettings::SearchBuild::Pomocna, ProgramSettings::SearchBuild::Pomocna1}) {
-        if (settings.searchCopy(build) != slot)
-            continue;
-        if (Status s = settings.setSearchCopy(build, 0); !s)
-            m_sluzby.reportError(s);
-    }
+    if (Status s =
+            ProgramSettings(m_sluzby.programFolder().programIniPath()).forgetSearchCopies(slot);
+        !s)
+        m_sluzby.reportError(s);
 }

@@ -132,6 +132,7 @@ private:
     void createViewState();
     void routeOwnCommands();
     void connectMenus();
+    void blockItems(const QMenu* menu, bool blocked);
 
     QAction* buttonAction(const commandtable::Button& button);
     void updateWindowState();

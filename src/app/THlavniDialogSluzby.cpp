@@ -37,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
@@ -116,10 +117,23 @@ void THlavniDialog::setPartEnabled(const QString& name, bool enabled)
 {
     if (QMenu* menu = mainMenu(name)) {
         menu->menuAction()->setEnabled(enabled);
+        blockItems(menu, !enabled);
         return;
     }
     if (QWidget* part = m_parts.value(name))
         part->setEnabled(enabled);
+}
+
+// A disabled menu does not stop the shortcuts of its items: a loan card
+// being typed would otherwise see its carrier moved away under it.
+void THlavniDialog::blockItems(const QMenu* menu, bool blocked)
+{
+    for (QAction* item : menu->actions()) {
+        if (const QMenu* submenu = item->menu())
+            blockItems(submenu, blocked);
+        if (m_router->action(item->objectName()) == item)
+            m_router->setBlocked(item->objectName(), blocked);
+    }
 }
 
 void THlavniDialog::closeMain()

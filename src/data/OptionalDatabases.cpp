@@ -93,14 +93,20 @@ Status OptionalDatabases::remove(int optional) const
     if (!validOptional(optional))
         return outOfRange(optional);
     Status s = tablefiles::remove(m_folder.dataFolder(), layouts::carrierTableOfSlot(optional + 1));
+    if (s)
+        s = ProgramSettings(iniPath()).forgetSearchCopies(optional + 1);
     if (!s)
         return s;
     return IniFile(iniPath()).writeString(kNames, QStringLiteral("Data%1").arg(optional),
                                           notCreatedName());
 }
 
+// A search copy made before would still list the carriers that are gone.
 Status OptionalDatabases::clearStandard() const
 {
-    return tablefiles::recreateFromTemplate(m_folder.templateFolder(), m_folder.dataFolder(),
-                                            layouts::carrierTableOfSlot(1));
+    Status s = tablefiles::recreateFromTemplate(m_folder.templateFolder(), m_folder.dataFolder(),
+                                                layouts::carrierTableOfSlot(1));
+    if (s)
+        s = ProgramSettings(iniPath()).forgetSearchCopies(1);
+    return s;
 }

@@ -50,6 +50,17 @@ Status ProgramSettings::setSearchCopy(SearchBuild build, int slot) const
     return m_ini.writeInteger(kCheck, searchKey(build), slot >= 1 && slot <= 4 ? slot : 0);
 }
 
+Status ProgramSettings::forgetSearchCopies(int slot) const
+{
+    for (const SearchBuild build : {SearchBuild::Pomocna, SearchBuild::Pomocna1}) {
+        if (searchCopy(build) != slot)
+            continue;
+        if (Status s = setSearchCopy(build, 0); !s)
+            return s;
+    }
+    return Status::ok();
+}
+
 QString ProgramSettings::picturePath() const
 {
     return m_ini.readString(kPicture, kPicture);

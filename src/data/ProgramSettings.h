@@ -31,6 +31,8 @@ public:
     // auxiliary table holds in that shape, 0 for none; anything else reads as 0.
     int searchCopy(SearchBuild build) const;
     [[nodiscard]] Status setSearchCopy(SearchBuild build, int slot) const;
+    // The carriers of database `slot` changed: neither copy of it is current.
+    [[nodiscard]] Status forgetSearchCopies(int slot) const;
 
     // Obrazek/Obrazek: the picture chosen for the front labels, empty for none.
     QString picturePath() const;

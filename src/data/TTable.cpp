@@ -492,6 +492,7 @@ Status TTable::post()
     setState(State::Browse);
     placeAfterPost(record);
     emit recordChanged();
+    emit recordWritten();
     return Status::ok();
 }
 
@@ -530,6 +531,7 @@ Status TTable::deleteRecord()
     m_order.erase(m_order.begin() + m_pos);
     moveTo(std::min(m_pos, recordCount() - 1), false, false);
     emit recordChanged();
+    emit recordWritten();
     return Status::ok();
 }
 

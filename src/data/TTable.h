@@ -120,6 +120,8 @@ signals:
     void cursorMoved();
     void recordChanged();
     void stateChanged();
+    // A record was stored in the file or deleted from it.
+    void recordWritten();
 
 private:
     int fieldIndex(const QString& name) const;

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(struck(f.databases.chooserEntries()), (QList<bool>{false, false, false, false}));
     }
 
-    void deletingAndClearingKeepLoansAndCurrencyKeys()
+    void deletingAndClearingKeepLoansButNotTheirSearchCopies()
     {
         Folder f;
         QVERIFY(f.databases.create(1, "První"));
@@ -156,12 +156,12 @@ private slots:
         }
         f.setKey("Kontrola", "Pomocna", "2");
         f.setKey("Kontrola", "Pomocna1", "1");
-        QVERIFY(f.databases.remove(1));
         QVERIFY(f.databases.clearStandard());
+        QCOMPARE(f.key("Kontrola", "Pomocna") + f.key("Kontrola", "Pomocna1"), QString("20"));
+        QVERIFY(f.databases.remove(1));
         QCOMPARE(f.records("AudioS.dbf"), 0);
         QCOMPARE(f.records("Pujcovna.dbf"), 2);
-        QCOMPARE(f.key("Kontrola", "Pomocna"), QString("2"));
-        QCOMPARE(f.key("Kontrola", "Pomocna1"), QString("1"));
+        QCOMPARE(f.key("Kontrola", "Pomocna"), QString("0"));
     }
 };
 

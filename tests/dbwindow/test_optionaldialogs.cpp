@@ -584,7 +584,9 @@ void TestOptionalDialogs::clearingTheStandardDatabase()
     QVERIFY(!question->isVisible());
     QCOMPARE(m_folder->records("AudioS.dbf"), cleared ? 0 : 2);
     QCOMPARE(m_folder->bytes("Pujcovna.dbf"), loans);
-    QCOMPARE(m_folder->key("Kontrola", "Pomocna"), QStringLiteral("1"));
+    // A search copy of the emptied database would list what is gone.
+    QCOMPARE(m_folder->key("Kontrola", "Pomocna"),
+             cleared ? QStringLiteral("0") : QStringLiteral("1"));
     QVERIFY(!m_sluzby->isIndicatorVisible("SBO6"));
 }
 

@@ -16,6 +16,7 @@
 #include "FieldCodec.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -44,6 +45,8 @@ private slots:
     void newRecordWithoutNumberGetsNoCard();
     void brokenBookLeavesTheLoanRecorded();
     void twoWindowsEachKeepTheirCarrier();
+    void typedCardKeepsItsCarrier_data();
+    void typedCardKeepsItsCarrier();
 
 private:
     void start(const QStringList& numbers, int windows = 1);
@@ -386,6 +389,34 @@ void TestVypujcniKarta::brokenBookLeavesTheLoanRecorded()
     // The progress window went on this path too.
     for (QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY(widget->objectName() != "InfoPropojitDialog" || !widget->isVisible());
+}
+
+void TestVypujcniKarta::typedCardKeepsItsCarrier_data()
+{
+    // A command of the main window, or "other" for a move from elsewhere.
+    QTest::addColumn<QString>("move");
+    QTest::newRow("next record, F7") << "PNa3";
+    QTest::newRow("search, Ctrl+F") << "MU7";
+    QTest::newRow("another kind shown") << "other";
+}
+
+void TestVypujcniKarta::typedCardKeepsItsCarrier()
+{
+    QFETCH(QString, move);
+    start({"12", "13"});
+    openCard();
+    click("TD3");
+    fill({"Dvořák", "Jan", "Dlouhá", ""});
+    auto* command = m_aplikace->hlavni()->findChild<QAction*>(move);
+    QVERIFY(command ? !command->isEnabled() : bool(m_aplikace->dataModule()->table(1)->next()));
+    click("TD4");
+    // Saved for its own carrier or refused, never for the one now in front.
+    QCOMPARE(register_("ID"), command ? QStringList({"12", "12"}) : QStringList({"12"}));
+    QCOMPARE(carrierMark(), command ? "Půjčeno" : "");
+    if (command) {
+        click("TD7");
+        QVERIFY(command->isEnabled());
+    }
 }
 
 QTEST_MAIN(TestVypujcniKarta)

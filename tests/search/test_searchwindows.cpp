@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTreeView>
 
@@ -37,6 +38,7 @@ private slots:
     void failedBuildGivesTheMainWindowBack();
     void reportCopyIsNoSearchCopy();
     void resultListEntries();
+    void listOpensAtItsTop();
     void carrierGoneSinceTheCopy();
     void reportCopiesFollowTheKindChoice_data();
     void reportCopiesFollowTheKindChoice();
@@ -259,6 +261,11 @@ void TestSearchWindows::copiesStayCurrentUntilAnotherBuild()
     QCOMPARE(keys(), QStringLiteral("0/1"));
     QVERIFY(offersStart("6"));
     QVERIFY(!offersStart("2"));
+    // A carrier stored since the copy was made: the copy would list it as it was.
+    TTable* table = m_sluzby->dataModule()->slotTable(1);
+    QVERIFY(table->edit() && table->setFieldText("NAZEV", "Léto") && table->post());
+    QVERIFY(!offersStart("6"));
+    build(choose("6"));
     // Another kind choice: the per-track copy no longer fits.
     m_sluzby->kindChoice().setItem("NO3");
     QVERIFY(!offersStart("6"));
@@ -350,6 +357,22 @@ void TestSearchWindows::resultListEntries()
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
     QVERIFY(!vysledek()->isVisible());
     QCOMPARE(m_sluzby->dataModule()->slotTable(1)->fieldText("NAZEV"), QStringLiteral("Zima"));
+}
+
+void TestSearchWindows::listOpensAtItsTop()
+{
+    QList<Carrier> many;
+    for (int n = 10; n < 60; ++n)
+        many.append({QString::number(n), QStringLiteral("Deska %1").arg(n)});
+    addCarriers(*m_folder, QStringLiteral("AudioS.dbf"), many);
+    m_search->open();
+    build(choose("1"));
+    CLICK(m_search->pomocnaDialog(), TOfficeLabel, "Zacit");
+    vysledek()->treeView()->scrollToBottom();
+    CLICK(vysledek(), TOfficeButton, "Konec");
+    m_search->open();
+    CLICK(choose("1"), TOfficeLabel, "Zacit");
+    QCOMPARE(vysledek()->treeView()->verticalScrollBar()->value(), 0);
 }
 
 void TestSearchWindows::carrierGoneSinceTheCopy()

@@ -335,6 +335,7 @@ Status TVypujcniKarta::edit()
 {
     if (Status s = reload(); !s)
         return s;
+    m_editedId = m_editor ? m_editor->evidenceNumber() : QString();
     setStav(Stav::Editovana);
     m_editors.at(kSurname)->setFocus();
     return Status::ok();
@@ -350,6 +351,13 @@ Status TVypujcniKarta::save()
     const QString id = m_editor ? m_editor->evidenceNumber() : QString();
     if (id.isEmpty())
         return noNumber();
+    // Another carrier came in front while the borrower was typed (another
+    // kind chosen, a search shown): the card must not land on it.
+    if (id != m_editedId)
+        return Status::error(QStringLiteral("Výpůjční karta byla rozepsána u nosiče číslo %1, "
+                                            "okno databáze však nyní ukazuje nosič číslo %2. "
+                                            "Vraťte změny ve výpůjční kartě a zapište ji znovu.")
+                                 .arg(m_editedId, id));
     TVypujcka loan = typed();
     loan.datum = QDate::currentDate();
     loan.id = id;

@@ -105,6 +105,7 @@ private:
     HlavniSluzby& m_sluzby;
     Stav m_stav = Stav::Skryta;
     bool m_busy = false;
+    QString m_editedId;          // the carrier whose card is being typed
     QList<QLineEdit*> m_editors; // DBEdit1 ... DBEdit7
     QLabel* m_datum = nullptr;   // DBText2
     QWidget* m_form = nullptr;

@@ -20,11 +20,10 @@ Status fillResults(const Criterion& criterion, const QString& path, ResultTree* 
     const QString title = QStringLiteral("NAZEV");
     const QString number = QStringLiteral("CISLO");
     // Each field is decoded once a row: the key is usually a level of the
-    // path and the title its last level. Only the number search needs the
-    // number to lead to the carrier.
+    // path and the title its last level. The number tells apart carriers
+    // that bear the same title.
     const qsizetype keyLevel = criterion.path.indexOf(criterion.keyField);
     const qsizetype titleLevel = criterion.path.indexOf(title);
-    const bool byNumber = criterion.code == QLatin1String("1");
     QStringList texts;
     while (scan.next()) {
         const QString key = scan.fieldText(criterion.keyField);
@@ -35,7 +34,7 @@ Status fillResults(const Criterion& criterion, const QString& path, ResultTree* 
             texts.append(level == keyLevel ? key : scan.fieldText(criterion.path.at(level)));
         tree->addPath(texts, {scan.recordNumber(),
                               titleLevel >= 0 ? texts.at(titleLevel) : scan.fieldText(title),
-                              byNumber ? scan.fieldText(number) : QString()});
+                              scan.fieldText(number)});
     }
     if (criterion.sorted)
         tree->sort();
@@ -50,6 +49,24 @@ bool findUnder(TTable& table, const QString& index, const QString& key)
     return table.setIndex(index).isOk() && table.findKey(key);
 }
 
+// Carriers with equal numbers stand together under the number index: the one
+// among them that bears the title.
+bool findNumbered(TTable& table, const QString& number, const QString& title)
+{
+    const QString kNumber = QStringLiteral("CISLO");
+    if (!findUnder(table, kNumber, number))
+        return false;
+    const QString value = table.fieldValueText(kNumber);
+    while (table.fieldValueText(kNumber) == value) {
+        if (table.fieldText(QStringLiteral("NAZEV")) == title)
+            return true;
+        const int at = table.recNo();
+        if (!table.next() || table.eof() || table.recNo() == at)
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 Status showCarrier(TTable& table, const QString& code, const ResultTree::Target& target)
@@ -57,12 +74,19 @@ Status showCarrier(TTable& table, const QString& code, const ResultTree::Target&
     if (!table.isActive())
         return Status::error(QStringLiteral("Databáze, ve které se hledalo, už není otevřená."));
     const bool byNumber = code == QStringLiteral("1");
+    // An entry of the title list stands for every carrier of that title; an
+    // entry under a performer, kind, genre, track or loan for one carrier,
+    // which another carrier of the same title must not stand in for.
+    const bool byTitle = code == QStringLiteral("2") || target.number.isEmpty();
     const QString key = byNumber ? target.number : target.title;
     const QString index = table.indexName();
     const TTable::Bookmark before = table.bookmark();
-    const bool found =
-        !key.isEmpty() &&
-        findUnder(table, byNumber ? QStringLiteral("CISLO") : QStringLiteral("NAZEV"), key);
+    bool found = false;
+    if (!key.isEmpty()) {
+        found = byNumber  ? findUnder(table, QStringLiteral("CISLO"), key)
+                : byTitle ? findUnder(table, QStringLiteral("NAZEV"), key)
+                          : findNumbered(table, target.number, key);
+    }
     // Back under the window's own index; setIndex keeps the record it stands on.
     if (Status back = table.setIndex(index); !back)
         return back;

@@ -15,8 +15,9 @@ namespace search {
 Status fillResults(const Criterion& criterion, const QString& path, ResultTree* tree);
 
 // Moves the carrier table of a database window to the carrier an entry leads
-// to: for the number search the carrier with that evidence number, otherwise
-// the first carrier in title order whose title is exactly the entry's. The
+// to: for the number search the carrier with that evidence number, for the
+// title search the first carrier in title order whose title is exactly the
+// entry's, otherwise the carrier with the entry's number and title. The
 // table keeps its index and filter. When no carrier that the window shows
 // matches (it was changed, deleted or filtered away since the copy was made),
 // the table stays where it was and the message says so.

@@ -4,6 +4,7 @@
 #include "HlavniSluzby.h"
 #include "KindChoice.h"
 #include "ProgramFolder.h"
+#include "ProgramSettings.h"
 #include "SearchCurrency.h"
 #include "TDataModule1.h"
 #include "TInfoNajit1Dialog.h"
@@ -38,6 +39,10 @@ SearchWindows::SearchWindows(HlavniSluzby& sluzby, QObject* parent)
              m_vysledek.get(), m_vysledek1.get(), m_vysledek2.get()})
         connect(list, &TVysledekOkno::failed, this, &SearchWindows::showFailure);
     connect(&sluzby.kindChoice(), &KindChoice::changed, this, &SearchWindows::kindChoiceChanged);
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (TTable* table = sluzby.dataModule()->slotTable(slot))
+            connect(table, &TTable::recordWritten, this, [this, slot] { carriersChanged(slot); });
+    }
 }
 
 SearchWindows::~SearchWindows() = default;
@@ -57,6 +62,15 @@ void SearchWindows::open(int slot)
 void SearchWindows::kindChoiceChanged()
 {
     (void)search::SearchCurrency(m_sluzby.programFolder().programIniPath()).kindChoiceChanged();
+}
+
+// A copy made before a carrier was stored or deleted would list it as it was.
+void SearchWindows::carriersChanged(int slot)
+{
+    if (Status s =
+            ProgramSettings(m_sluzby.programFolder().programIniPath()).forgetSearchCopies(slot);
+        !s)
+        showFailure(s);
 }
 
 TPomocnaDialog* SearchWindows::builderFor(search::Shape shape) const

@@ -44,6 +44,8 @@ public:
     void setKindReset(std::function<void()> reset) { m_kindReset = std::move(reset); }
     // Another kind is chosen: the per-track copy no longer matches it.
     void kindChoiceChanged();
+    // A carrier of the database was stored or deleted.
+    void carriersChanged(int slot);
 
     TNajitDialog* najitDialog() const { return m_najit.get(); }
     TPomocnaDialog* pomocnaDialog() const { return m_pomocna.get(); }

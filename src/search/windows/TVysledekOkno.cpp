@@ -133,6 +133,9 @@ void TVysledekOkno::ukazat()
     search::ResultTree tree;
     const Status s = fill(tree);
     m_model->setTree(std::move(tree));
+    // A new list starts at its top, where its first entry is, not where the
+    // last list was left.
+    m_tree->scrollToTop();
     m_tree->setUpdatesEnabled(true);
     entryChosen();
     if (const QScreen* where = QGuiApplication::primaryScreen())
