@@ -134,7 +134,7 @@ void TestSearchWindows::balloonAndBuilderStandWhereTheyShould()
     QVERIFY(!m_sluzby->mainEnabled && !m_sluzby->assistantEnabled);
     // The lines, 33 pixels apart, in their listed order, which is not the codes' order.
     int previous = -1;
-    for (const QString& listed : {"1", "2", "3", "6", "4", "5", "7"}) {
+    for (const char* listed : {"1", "2", "3", "6", "4", "5", "7"}) {
         const int top = najit()->criterionLabel(listed)->y();
         QVERIFY(previous < 0 || top - previous == 33);
         previous = top;
