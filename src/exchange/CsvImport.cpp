@@ -223,7 +223,9 @@ void CsvImport::checkRow(int line, const QStringList& values)
     QStringList stored(fields.size());
     QStringList reasons;
     if (values.size() > m_columnField.size())
-        reasons.append(QStringLiteral("má %1 hodnot, záhlaví jen %2 sloupců")
+        // The counts stand in brackets: Czech nouns after a number change
+        // their ending with it ("2 hodnoty", "5 hodnot").
+        reasons.append(QStringLiteral("má víc hodnot (%1) než záhlaví sloupců (%2)")
                            .arg(values.size())
                            .arg(m_columnField.size()));
     for (qsizetype c = 0; c < values.size() && c < m_columnField.size(); ++c) {

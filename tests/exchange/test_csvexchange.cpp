@@ -147,7 +147,7 @@ void TestCsvExchange::badRowsWriteNothing_data()
     QTest::newRow("code page") << "1,LP,Název ☺,,,,,"
                                << "Název: znak „☺“";
     QTest::newRow("extra values") << "1,LP,Název,,,,,,navíc"
-                                  << "má 9 hodnot";
+                                  << "má víc hodnot (9) než záhlaví sloupců (8)";
 }
 
 void TestCsvExchange::badRowsWriteNothing()
