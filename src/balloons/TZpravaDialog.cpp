@@ -5,6 +5,10 @@
 
 #include <QLabel>
 
+namespace {
+const QString kBetween = QStringLiteral("\n\n");
+} // namespace
+
 TZpravaDialog::TZpravaDialog(HlavniSluzby& sluzby, QWidget* parent)
     : TBublinaOtazka(sluzby, QStringLiteral("SBO7"), QStringLiteral("Info.wav"), parent)
 {
@@ -14,9 +18,16 @@ TZpravaDialog::TZpravaDialog(HlavniSluzby& sluzby, QWidget* parent)
     addButton(QStringLiteral("Ok"), QStringLiteral("Uzavře dialogové okno"));
 }
 
+// A failure that comes while an earlier one is still up is added under it:
+// at a start in a folder that takes no data, the reason comes first and the
+// settings that then cannot be saved follow, and the reason must stay in view.
 void TZpravaDialog::ukazat(const QString& message)
 {
-    text()->setText(message);
+    const QString shown = text()->text();
+    if (!isVisible() || shown.isEmpty())
+        text()->setText(message);
+    else if (!(kBetween + shown + kBetween).contains(kBetween + message + kBetween))
+        text()->setText(shown + kBetween + message);
     fitText();
     ask();
 }

@@ -25,6 +25,7 @@ private slots:
     void exportFollowsTheWindowsOrderAndKind();
     void importShowsTheCarriersAtOnce();
     void badFileIsToldAndWritesNothing();
+    void laterFailureKeepsTheEarlierInView();
 
 private:
     void start();
@@ -143,6 +144,25 @@ void TestCsvCommands::badFileIsToldAndWritesNothing()
     QVERIFY2(balloon().contains(QStringLiteral("Řádek 3: evidenční číslo 3 už v databázi je")),
              qPrintable(balloon()));
     QCOMPARE(table()->recordCount(), 4);
+}
+
+// A start in a folder that takes no data reports why, and then every setting
+// that cannot be saved: the reason must not be wiped out by what follows.
+void TestCsvCommands::laterFailureKeepsTheEarlierInView()
+{
+    start();
+    const QString reason = QStringLiteral("Do složky nelze ukládat data programu.");
+    m_aplikace->hlavni()->reportError(Status::error(reason));
+    QFile in(file("spatny.csv"));
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write("CISLO,DRUH\n1,LP\n");
+    in.close();
+    answer(in.fileName());
+    TRIGGER(m_aplikace->hlavni(), "MSImport");
+    TRIGGER(m_aplikace->hlavni(), "MSImport");
+    const QString told = QStringLiteral("evidenční číslo 1 už v databázi je");
+    QVERIFY2(balloon().startsWith(reason + QStringLiteral("\n\n")), qPrintable(balloon()));
+    QCOMPARE(balloon().count(told), 1);
 }
 
 QTEST_MAIN(TestCsvCommands)
