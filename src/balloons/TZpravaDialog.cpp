@@ -19,8 +19,8 @@ TZpravaDialog::TZpravaDialog(HlavniSluzby& sluzby, QWidget* parent)
 }
 
 // A failure that comes while an earlier one is still up is added under it:
-// at a start in a folder that takes no data, the reason comes first and the
-// settings that then cannot be saved follow, and the reason must stay in view.
+// at a start in a folder that takes no data, the reason and each setting that
+// cannot be saved come one after another, and the reason must stay in view.
 void TZpravaDialog::ukazat(const QString& message)
 {
     const QString shown = text()->text();
