@@ -9,6 +9,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -22,6 +23,9 @@ constexpr int kMargin = 12;
 constexpr QSize kButton{72, 23};
 constexpr int kGap = 6;
 constexpr int kTextHeight = 48;
+// Room left above the balloon and below it, where the figure stands off the
+// screen's bottom edge.
+constexpr int kScreenMargin = 40;
 } // namespace
 
 TBublinaOtazka::TBublinaOtazka(HlavniSluzby& sluzby, const QString& indicator, const QString& sound,
@@ -87,8 +91,30 @@ TOfficeButton* TBublinaOtazka::addButton(const QString& caption, const QString& 
 
 // A long message would be cut off at the buttons; the balloon grows down
 // instead, its tail kept at the figure's face.
+// The balloon stands on the figure at the bottom of the screen and grows
+// upwards: a text taller than the screen would push its first lines, which say
+// what happened, out above the top. The last lines give way to "…" instead.
+void TBublinaOtazka::shortenToScreen()
+{
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    const int room =
+        shown->availableGeometry().height() - kScreenMargin - kSize.height() + kTextHeight;
+    const int width = m_text->width();
+    if (m_text->heightForWidth(width) <= room)
+        return;
+    QStringList lines = m_text->text().split(QLatin1Char('\n'));
+    const QString more = QStringLiteral("…");
+    while (lines.size() > 1 && m_text->heightForWidth(width) > room) {
+        lines.removeLast();
+        m_text->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + more);
+    }
+}
+
 void TBublinaOtazka::fitText()
 {
+    shortenToScreen();
     const int extra = std::max(0, m_text->heightForWidth(m_text->width()) - kTextHeight);
     const int delta = kSize.height() + extra - height();
     if (delta == 0)

@@ -44,6 +44,7 @@ protected:
     void reject() override;
 
 private:
+    void shortenToScreen();
     void addTitle();
     static QString keepMarkOnLine(QString text);
 
