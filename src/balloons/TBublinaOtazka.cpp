@@ -89,8 +89,6 @@ TOfficeButton* TBublinaOtazka::addButton(const QString& caption, const QString& 
     return button;
 }
 
-// A long message would be cut off at the buttons; the balloon grows down
-// instead, its tail kept at the figure's face.
 // The balloon stands on the figure at the bottom of the screen and grows
 // upwards: a text taller than the screen would push its first lines, which say
 // what happened, out above the top. The last lines give way to "…" instead.
@@ -112,6 +110,8 @@ void TBublinaOtazka::shortenToScreen()
     }
 }
 
+// A long message would be cut off at the buttons; the balloon grows instead,
+// its tail kept at the figure's face.
 void TBublinaOtazka::fitText()
 {
     shortenToScreen();
