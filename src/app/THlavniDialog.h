@@ -161,6 +161,8 @@ private:
     TDataModule1* m_data;
     TZvuky* m_zvuky;
     QPointer<TPomocnikDialog> m_pomocnik;
+    // The editor that had the focus when a dialog disabled the window.
+    QPointer<QWidget> m_focusBeforeDialog;
     HelpWindows* m_help = nullptr;
     TipStepper* m_ownTips = nullptr;
 

@@ -56,9 +56,21 @@ bool THlavniDialog::isIndicatorVisible(const QString& name) const
     return m_stav->isIndicatorVisible(name);
 }
 
+// A disabled window loses its focus and does not get it back by itself: after
+// a message about a refused record the typing would go nowhere. The editor
+// gets it back unless another database window came in front meanwhile.
 void THlavniDialog::setMainEnabled(bool enabled)
 {
+    if (!enabled && isEnabled())
+        m_focusBeforeDialog = focusWidget();
     setEnabled(enabled);
+    if (!enabled || !m_focusBeforeDialog)
+        return;
+    QWidget* editor = m_focusBeforeDialog;
+    m_focusBeforeDialog = nullptr;
+    const QMdiSubWindow* front = m_dokumenty->activeSubWindow();
+    if (editor->isEnabled() && (!front || front->isAncestorOf(editor)))
+        editor->setFocus(Qt::OtherFocusReason);
 }
 
 void THlavniDialog::setAssistantEnabled(bool enabled)

@@ -88,6 +88,7 @@ private slots:
     void cancelPictureEmptiesTheKey();
     void kindChoiceFiltersTheDatabaseInFront();
     void exitResetsThePerRunKeys();
+    void focusComesBackAfterADialog();
 
 private:
     std::unique_ptr<TestProgramFolder> m_program;
@@ -776,4 +777,21 @@ void TestHlavniDialog::exitResetsThePerRunKeys()
 }
 
 QTEST_MAIN(TestHlavniDialog)
+// A message balloon disables the window while it is up; the editor that was
+// typed in gets the keys again afterwards.
+void TestHlavniDialog::focusComesBackAfterADialog()
+{
+    THlavniDialog* window = m_main->get();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* typed = new QLineEdit;
+    window->dokumenty()->addSubWindow(typed)->show();
+    typed->setFocus();
+    QTRY_VERIFY(typed->hasFocus());
+    window->setMainEnabled(false);
+    QVERIFY(!typed->hasFocus());
+    window->setMainEnabled(true);
+    QVERIFY(typed->hasFocus());
+}
+
 #include "test_hlavnidialog.moc"

@@ -30,6 +30,8 @@ private slots:
         QTest::newRow("no drift") << "Datové CD" << QStringList(30, "0,1") << "3";
         QTest::newRow("trailing zeros") << "Datové CD" << QStringList{"1,500", "1"} << "2,5";
         QTest::newRow("negative size") << "Datové CD" << QStringList{"-1,5", "2"} << "0,5";
+        QTest::newRow("negative length") << "MC" << QStringList{"-1,30"} << "-0,50";
+        QTest::newRow("negative length in a sum") << "LP" << QStringList{"5", "-1,30"} << "4,10";
         QTest::newRow("empty kind") << "" << QStringList{"3,45"} << "";
         QTest::newRow("kind typed by hand") << "Minidisk" << QStringList{"3,45"} << "";
         QTest::newRow("kind is exact") << "audio cd" << QStringList{"3,45"} << "";

@@ -51,6 +51,8 @@ private slots:
     void choosingDataCdWhileEditing();
     void saveTotals_data();
     void saveTotals();
+    void capacityInMinutesShowsBothDigits_data();
+    void capacityInMinutesShowsBothDigits();
     void saveStampsTheDate();
     void refusedInputKeepsEverythingTyped_data();
     void refusedInputKeepsEverythingTyped();
@@ -563,6 +565,35 @@ void TestZaznamEditor::saveTotals()
     QVERIFY(m_editor->last());
     QCOMPARE(text(QStringLiteral("S1")), shownTotal);
     QCOMPARE(text(QStringLiteral("T1")), shownFirst);
+}
+
+void TestZaznamEditor::capacityInMinutesShowsBothDigits_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("MC half a minute") << "MC"
+                                      << "59,3"
+                                      << "59,30";
+    QTest::newRow("Audio CD whole minutes") << "Audio CD"
+                                            << "74"
+                                            << "74";
+    QTest::newRow("data CD megabytes") << "Datové CD"
+                                       << "650,5"
+                                       << "650,5";
+}
+
+void TestZaznamEditor::capacityInMinutesShowsBothDigits()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    open({{{"DRUH", kind}, {"DELKA", stored}}});
+    QCOMPARE(text(QStringLiteral("N1")), shown);
+    QVERIFY(m_editor->editRecord());
+    QVERIFY(m_editor->saveRecord());
+    QCOMPARE(m_folder->table()->fieldText(QStringLiteral("DELKA")), stored);
+    QCOMPARE(text(QStringLiteral("N1")), shown);
 }
 
 void TestZaznamEditor::saveStampsTheDate()

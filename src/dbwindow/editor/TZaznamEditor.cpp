@@ -320,6 +320,11 @@ void TZaznamEditor::showMinuteLengths()
         lengths.append(m_tracks->valueEditor(n));
     for (QLineEdit* length : std::as_const(lengths))
         length->setText(CarrierTotal::minuteText(length->text(), QLocale()));
+    // The carrier's length is in minutes and seconds too. Its editor takes five
+    // characters, so whole minutes stay as typed and leave room to type.
+    const QString capacity = m_length->text();
+    if (capacity.contains(QLocale().decimalPoint()))
+        m_length->setText(CarrierTotal::minuteText(capacity, QLocale()));
 }
 
 void TZaznamEditor::refreshDisplays()

@@ -58,8 +58,12 @@ qint64 audioTotal(const QList<qint64>& values)
         minutes += whole;
         seconds += value - whole * 100;
     }
-    minutes += seconds / 60;
-    return minutes * 100 + seconds % 60;
+    // A negative whole part leaves the seconds positive: -2 min and 70 s is
+    // -50 s, written -0,50, so minutes and seconds share one sign.
+    const qint64 total = minutes * 60 + seconds;
+    const qint64 magnitude = total < 0 ? -total : total;
+    const qint64 written = magnitude / 60 * 100 + magnitude % 60;
+    return total < 0 ? -written : written;
 }
 
 } // namespace
