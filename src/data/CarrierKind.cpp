@@ -64,7 +64,13 @@ QString shownValue(const QString& kind, const QString& field, const QString& sho
         const int n = QStringView(field).mid(1).toInt(&track);
         track = track && n >= 1 && n <= 30;
     }
-    return track || field == QLatin1String("CELKEM") ? minuteText(shown, locale) : shown;
+    if (track || field == QLatin1String("CELKEM"))
+        return minuteText(shown, locale);
+    // The carrier's length takes five characters: whole minutes stay as they
+    // are, so that there is room to type.
+    if (field == QLatin1String("DELKA") && shown.contains(locale.decimalPoint()))
+        return minuteText(shown, locale);
+    return shown;
 }
 
 } // namespace carrierkind

@@ -38,8 +38,8 @@ bool isCompactDisc(CarrierKind kind);
 QString minuteText(const QString& shown, const QLocale& locale);
 
 // A field of a carrier of the kind stored as `kind`, as the program shows it:
-// the track lengths and the total of a timed kind as minute texts, every other
-// field as the table shows it.
+// the track lengths, the total and a carrier length with seconds of a timed
+// kind as minute texts, every other field as the table shows it.
 QString shownValue(const QString& kind, const QString& field, const QString& shown,
                    const QLocale& locale);
 

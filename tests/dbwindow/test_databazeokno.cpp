@@ -277,10 +277,12 @@ void TestDatabazeOkno::overviewFollowsTheCursor()
     TZaznamPrehled overview(table);
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Jedna"));
     QCOMPARE(overview.shownText("DRUH"), QStringLiteral("LP"));
-    // 72 min 10 s, not 72 min 1 s.
+    // 72 min 10 s, not 72 min 1 s; whole minutes stay whole.
     QVERIFY(table->edit());
     QVERIFY(table->setFieldText("CELKEM", "72.1"));
+    QVERIFY(table->setFieldText("DELKA", "74"));
     QCOMPARE(overview.shownText("CELKEM"), "72" + table->locale().decimalPoint() + "10");
+    QCOMPARE(overview.shownText("DELKA"), QStringLiteral("74"));
     table->cancel();
     QVERIFY(table->next());
     QCOMPARE(overview.shownText("NAZEV"), QStringLiteral("Dvě"));

@@ -1,5 +1,6 @@
 #include "TZaznamEditor.h"
 
+#include "CarrierKind.h"
 #include "CarrierTotal.h"
 #include "ClipboardMarks.h"
 #include "DialogLook.h"
@@ -320,11 +321,9 @@ void TZaznamEditor::showMinuteLengths()
         lengths.append(m_tracks->valueEditor(n));
     for (QLineEdit* length : std::as_const(lengths))
         length->setText(CarrierTotal::minuteText(length->text(), QLocale()));
-    // The carrier's length is in minutes and seconds too. Its editor takes five
-    // characters, so whole minutes stay as typed and leave room to type.
-    const QString capacity = m_length->text();
-    if (capacity.contains(QLocale().decimalPoint()))
-        m_length->setText(CarrierTotal::minuteText(capacity, QLocale()));
+    // The carrier's length is in minutes and seconds too.
+    m_length->setText(
+        carrierkind::shownValue(kindText(), QStringLiteral("DELKA"), m_length->text(), QLocale()));
 }
 
 void TZaznamEditor::refreshDisplays()
