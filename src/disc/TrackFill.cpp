@@ -1,6 +1,6 @@
 #include "TrackFill.h"
 
-#include "CarrierTotal.h"
+#include "CarrierKind.h"
 #include "CodePage.h"
 #include "TableLayout.h"
 
@@ -140,7 +140,7 @@ QString TrackFill::lengthText(qint64 milliseconds, const QLocale& locale)
     const qint64 seconds = (milliseconds + 500) / 1000;
     const QString plain =
         QStringLiteral("%1.%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return CarrierTotal::minuteText(plain, locale);
+    return carrierkind::minuteText(plain, locale);
 }
 
 QString TrackFill::sizeText(qint64 bytes, const QLocale& locale)

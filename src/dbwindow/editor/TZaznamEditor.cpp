@@ -320,7 +320,7 @@ void TZaznamEditor::showMinuteLengths()
     for (int n = 1; n <= TStopyPage::kTracks; ++n)
         lengths.append(m_tracks->valueEditor(n));
     for (QLineEdit* length : std::as_const(lengths))
-        length->setText(CarrierTotal::minuteText(length->text(), QLocale()));
+        length->setText(carrierkind::minuteText(length->text(), QLocale()));
     // The carrier's length is in minutes and seconds too.
     m_length->setText(
         carrierkind::shownValue(kindText(), QStringLiteral("DELKA"), m_length->text(), QLocale()));

@@ -80,11 +80,6 @@ bool CarrierTotal::isDataKind(const QString& kind)
     return known && !carrierkind::isTimed(*known);
 }
 
-QString CarrierTotal::minuteText(const QString& shown, const QLocale& locale)
-{
-    return carrierkind::minuteText(shown, locale);
-}
-
 CarrierTotal::Result CarrierTotal::compute(const QString& kind, const QStringList& tracks,
                                            const QLocale& locale)
 {

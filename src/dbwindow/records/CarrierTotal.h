@@ -25,10 +25,6 @@ public:
 
     static Result compute(const QString& kind, const QStringList& tracks, const QLocale& locale);
 
-    // A length in minutes as the editors show it, with both digits of the
-    // seconds ("2,10", "4,00"); a text that is no length comes back as it is.
-    static QString minuteText(const QString& shown, const QLocale& locale);
-
     static bool isAudioKind(const QString& kind);
     static bool isDataKind(const QString& kind);
 };
